@@ -1,0 +1,22 @@
+// The four pictures the main window carries.
+#pragma once
+
+#include <QImage>
+
+namespace painter {
+
+// 32 x 32, 16 colours: a loudspeaker from the side, yellow and grey, its cone opening to the right.
+QImage windowIcon();
+
+// 363 x 518, 24 bits: on black, a box in perspective whose yellow side is cut away to show the
+// driver's opening and the reflex port, the port marked with a red line.
+QImage startUpPicture();
+
+// 32 x 32, 256 colours: a cabinet with a yellow front and three driver openings, a green side and a
+// light brown top, on a black square.
+QImage optimiserPicture();
+
+// 32 x 32, 16 colours: a blue "i" on a white disc with a blue rim, transparent around the disc.
+QImage informationIcon();
+
+} // namespace painter
