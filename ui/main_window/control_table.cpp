@@ -1,0 +1,146 @@
+#include "ui/main_window/control_table.h"
+
+#include <vector>
+
+namespace kx {
+namespace {
+
+const QColor kLightGrey(224, 224, 224);
+const QColor kPaleYellow(255, 255, 192);
+const QColor kPeach(255, 224, 192);
+const QColor kGreen(128, 255, 128);
+const QColor kYellow(255, 255, 128);
+const QColor kOrange(255, 192, 128);
+const QColor kLavender(192, 192, 255);
+const QColor kSolidYellow(255, 255, 0);
+
+const QString kWindow;
+
+ControlSpec control(const QString& name, ControlKind kind, const QString& container, Twips place, int focus) {
+    ControlSpec spec;
+    spec.name = name;
+    spec.kind = kind;
+    spec.container = container;
+    spec.place = place;
+    spec.focusPosition = focus;
+    return spec;
+}
+
+ControlSpec frame(const QString& name, Twips place, int focus, const QString& caption = {}) {
+    ControlSpec spec = control(name, ControlKind::Frame, kWindow, place, focus);
+    spec.caption = caption;
+    return spec;
+}
+
+ControlSpec textField(const QString& name, const QString& container, Twips place, int focus) {
+    ControlSpec spec = control(name, ControlKind::TextField, container, place, focus);
+    spec.background = kPaleYellow;
+    return spec;
+}
+
+enum class Align { Centred, Left };
+
+ControlSpec captionLabel(const QString& name, const QString& container, Twips place, int focus,
+                         const QString& caption, Align align = Align::Centred) {
+    ControlSpec spec = control(name, ControlKind::CaptionLabel, container, place, focus);
+    spec.caption = caption;
+    spec.background = kLightGrey;
+    spec.centred = align == Align::Centred;
+    return spec;
+}
+
+ControlSpec resultLabel(const QString& name, const QString& container, Twips place, int focus,
+                        const QColor& background) {
+    ControlSpec spec = control(name, ControlKind::ResultLabel, container, place, focus);
+    spec.background = background;
+    return spec;
+}
+
+ControlSpec button(const QString& name, ControlKind kind, const QString& container, Twips place, int focus,
+                   const QString& caption, std::optional<QColor> background = {},
+                   const QString& picture = {}) {
+    ControlSpec spec = control(name, kind, container, place, focus);
+    spec.caption = caption;
+    spec.background = background;
+    spec.picture = picture;
+    return spec;
+}
+
+ControlSpec drawn(const QString& name, ControlKind kind, Twips place, std::optional<QColor> fill = {}) {
+    ControlSpec spec = control(name, kind, QStringLiteral("Frame5"), place, -1);
+    spec.background = fill;
+    return spec;
+}
+
+std::vector<ControlSpec> buildTable() {
+    using K = ControlKind;
+    ControlSpec image1 = control("Image1", K::Picture, "Frame6", {60, 180, 2235, 3240}, -1);
+    image1.picture = QStringLiteral(":/pictures/image1_startup.bmp");
+    ControlSpec combo = control("CMBcondotti", K::ComboBox, "Frame4", {1920, 180, 1215, 315}, 22);
+    combo.background = kPaleYellow;
+    ControlSpec times = control("Label6", K::RaisedLabel, "Frame5", {1740, 720, 195, 195}, 33);
+    times.caption = QStringLiteral("X");
+
+    return {
+        frame("Frame6", {60, 0, 2355, 3495}, 37),
+        image1,
+
+        frame("Frame3", {2460, 2700, 3255, 795}, 3, "Dimensioni"),
+        textField("TXTvol", "Frame3", {1980, 360, 915, 255}, 0),
+        captionLabel("Label2", "Frame3", {120, 360, 1695, 255}, 4, "Volume box      (dm^3)"),
+
+        frame("Frame5", {2460, 720, 3255, 1935}, 26, "Dimensioni condotto"),
+        control("VSLungcond", K::ScrollBar, "Frame5", {2940, 1500, 255, 255}, 36),
+        textField("TXTlung", "Frame5", {1980, 1500, 915, 255}, 30),
+        textField("TXTlar", "Frame5", {1980, 660, 915, 255}, 29),
+        textField("TXTalt", "Frame5", {780, 660, 915, 255}, 28),
+        textField("TXTdia", "Frame5", {1980, 1140, 915, 255}, 27),
+        drawn("Line2", K::Line, {1920, 1170, 1680, 1350}),
+        drawn("Line1", K::Line, {765, 660, 480, 915}),
+        drawn("Shape2", K::Circle, {1590, 1170, 435, 195}, kSolidYellow),
+        drawn("Shape1", K::Rectangle, {480, 720, 270, 150}, kSolidYellow),
+        captionLabel("Label3", "Frame5", {240, 1560, 1695, 255}, 35, "Lunghezza cond.  (cm)"),
+        captionLabel("Label7(0)", "Frame5", {1980, 300, 855, 255}, 34, "Larg.  (cm)"),
+        times,
+        captionLabel("Label5(0)", "Frame5", {780, 300, 855, 255}, 32, "Alt.    (cm)"),
+        captionLabel("Label9(0)", "Frame5", {240, 1140, 1395, 255}, 31, "Diam.             (cm)"),
+
+        frame("Frame4", {2460, 0, 3255, 675}, 21),
+        combo,
+        captionLabel("Label11", "Frame4", {120, 240, 1695, 255}, 23, "Numero  condotti"),
+
+        button("CMDuscire", K::PushButton, kWindow, {6780, 3600, 2355, 435}, 20, "&Uscire"),
+        button("CMDinfo", K::PushButton, kWindow, {5580, 3600, 1095, 435}, 19, {}, {}, ":/pictures/info.png"),
+
+        frame("Frame2", {5820, 0, 3315, 1455}, 12, "Ottimizza dimensioni del box"),
+        button("CMDottimizza", K::FlatButton, "Frame2", {2220, 300, 975, 1035}, 2, "&Ottimizza dimensioni",
+               kLavender, ":/pictures/ottimizza.bmp"),
+        resultLabel("LBLalt", "Frame2", {1260, 300, 735, 255}, 18, kGreen),
+        resultLabel("LBLlarg", "Frame2", {1260, 660, 735, 255}, 17, kYellow),
+        resultLabel("LBLpro", "Frame2", {1260, 1020, 735, 255}, 16, kOrange),
+        captionLabel("Label5(1)", "Frame2", {120, 300, 855, 255}, 15, "Alt.    (cm)"),
+        captionLabel("label10(1)", "Frame2", {120, 660, 855, 255}, 14, "Larg.  (cm)"),
+        captionLabel("LBL(2)", "Frame2", {120, 1020, 855, 255}, 13, "Prof.  (cm)"),
+
+        frame("Frame1", {5820, 1500, 3315, 1995}, 5, "Calcolo Kx"),
+        button("CMDcalcolaKx", K::FlatButton, "Frame1", {120, 1560, 3075, 315}, 1, "&Calcola Kx ", kPeach),
+        resultLabel("LBLvolcondotto", "Frame1", {2220, 900, 975, 255}, 25, kLightGrey),
+        captionLabel("Label1", "Frame1", {120, 900, 1815, 255}, 24, "Volume condotto   (dm^3)", Align::Left),
+        resultLabel("LBLkx", "Frame1", {2220, 1200, 975, 255}, 11, kPeach),
+        captionLabel("Label4", "Frame1", {120, 1200, 1095, 255}, 10, "Kx  (Hz)"),
+        resultLabel("LBLsezione", "Frame1", {2220, 300, 975, 255}, 9, kLightGrey),
+        captionLabel("Label8", "Frame1", {120, 300, 1815, 255}, 8, "Sezione condotto (cm^2)", Align::Left),
+        captionLabel("Label9(1)", "Frame1", {120, 600, 1815, 255}, 7, "Diametro condotto    (cm)",
+                     Align::Left),
+        resultLabel("LBLdia", "Frame1", {2220, 600, 975, 255}, 6, kLightGrey),
+    };
+}
+
+} // namespace
+
+std::span<const ControlSpec> mainWindowControls() {
+    static const std::vector<ControlSpec> table = buildTable();
+    return table;
+}
+
+} // namespace kx

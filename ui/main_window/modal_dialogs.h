@@ -1,0 +1,28 @@
+// The modal windows that the main window opens and waits for. The program shows real ones;
+// tests put in their own, which answer at once.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace kx {
+
+// The message of a calculation that lacks data, blanks included.
+inline const QString kMissingDataMessage =
+    QStringLiteral("    Non vi sono dati sufficienti per eseguire il calcolo ...      ");
+
+class ModalDialogs {
+public:
+    virtual ~ModalDialogs() = default;
+    // Tells that the fields do not describe a port completely; returns when the user closes it.
+    virtual void showMissingData(QWidget* parent) = 0;
+};
+
+// A message box titled "Kx", without icon, with one OK button.
+class DesktopDialogs : public ModalDialogs {
+public:
+    void showMissingData(QWidget* parent) override;
+};
+
+} // namespace kx

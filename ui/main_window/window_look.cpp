@@ -1,0 +1,25 @@
+#include "ui/main_window/window_look.h"
+
+namespace kx {
+
+QFont windowFont() {
+    QFont font(QStringLiteral("Liberation Sans Narrow"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    font.setWeight(QFont::Normal);
+    // Set explicitly, so a control inside a frame never takes over the caption's underline.
+    font.setUnderline(false);
+    return font;
+}
+
+QFont frameCaptionFont() {
+    QFont font = windowFont();
+    font.setUnderline(true);
+    return font;
+}
+
+QIcon kxIcon() {
+    return QIcon(QStringLiteral(":/pictures/kx_icon.png"));
+}
+
+} // namespace kx

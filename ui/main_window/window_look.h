@@ -1,0 +1,20 @@
+// The fonts and the icon that both windows share.
+#pragma once
+
+#include <QFont>
+#include <QIcon>
+
+namespace kx {
+
+// The nearest sans-serif to the classic 8.25-point dialog face that Debian carries: Liberation Sans
+// Narrow, at 11 pixels, the size 8.25 points have at 96 dots per inch, like every place and size of
+// the window.
+QFont windowFont();
+
+// The same face, underlined, for the frames' captions.
+QFont frameCaptionFont();
+
+// The loudspeaker icon of the windows.
+QIcon kxIcon();
+
+} // namespace kx
