@@ -1,0 +1,55 @@
+// What the window tests share: a main window whose modal windows answer at once, and the user's
+// notation for numbers written with points.
+#pragma once
+
+#include "ui/main_window/form_princ.h"
+#include "ui/main_window/modal_dialogs.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+#include <QTest>
+
+#include <functional>
+
+namespace kxtest {
+
+// Counts the messages instead of waiting for a user to close them.
+class FakeDialogs : public kx::ModalDialogs {
+public:
+    void showMissingData(QWidget* parent) override;
+
+    int missingDataShown = 0;
+    QWidget* lastParent = nullptr;
+    std::function<void()> whileMissingDataShows; // runs while the message would be open
+};
+
+// A main window with fake modal windows, not yet shown.
+struct Window {
+    FakeDialogs dialogs;
+    kx::FORMprinc form{&dialogs};
+
+    template <typename Control = QWidget> Control* find(const char* name) const {
+        return form.findChild<Control*>(QLatin1String(name));
+    }
+    QLineEdit* field(const char* name) const { return find<QLineEdit>(name); }
+    QString label(const char* name) const { return find<QLabel>(name)->text(); }
+
+    // Shows the window and waits until it is the active one.
+    bool showActive();
+};
+
+// Whether the user's locale is the one LC_ALL names: a comma run must really write commas.
+bool localeFollowsEnvironment();
+
+// A number written with points, in the user's notation.
+QString localised(QString text);
+
+// Clicks into a field and types over whatever it holds.
+void typeInto(QLineEdit* field, const QString& text);
+
+// The names of the window's controls that Tab reaches, in the order of its focus chain, starting
+// from the given one.
+QStringList tabChain(QWidget* window, const QString& from);
+
+} // namespace kxtest
