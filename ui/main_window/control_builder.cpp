@@ -139,14 +139,22 @@ QWidget* makeControl(const ControlSpec& spec, QWidget* container) {
 } // namespace
 
 void makeTopArrowRaise(QScrollBar* scrollBar) {
-    // The action has moved the slider position but not yet the value: mirror the step around it.
+    // The action has moved the slider position, but not yet the value: put the position where
+    // the opposite step takes it.
     QObject::connect(scrollBar, &QScrollBar::actionTriggered, scrollBar, [scrollBar](int action) {
+        const int value = scrollBar->value();
         switch (action) {
         case QAbstractSlider::SliderSingleStepAdd:
+            scrollBar->setSliderPosition(value - scrollBar->singleStep());
+            break;
         case QAbstractSlider::SliderSingleStepSub:
+            scrollBar->setSliderPosition(value + scrollBar->singleStep());
+            break;
         case QAbstractSlider::SliderPageStepAdd:
+            scrollBar->setSliderPosition(value - scrollBar->pageStep());
+            break;
         case QAbstractSlider::SliderPageStepSub:
-            scrollBar->setSliderPosition(2 * scrollBar->value() - scrollBar->sliderPosition());
+            scrollBar->setSliderPosition(value + scrollBar->pageStep());
             break;
         default:
             break;
