@@ -34,16 +34,17 @@ struct Port {
     int ports = 1;
 };
 
-// Fills the fields the way a user does: port first, then volume, then length over the "1".
+// Fills the fields the way a user does: port first, then volume, then length over the "1". The
+// decimal point is typed as ".", which the fields turn into the user's separator.
 void enter(Window& w, const Port& port) {
     if (!port.diameter.isEmpty()) {
-        typeInto(w.field("TXTdia"), localised(port.diameter));
+        typeInto(w.field("TXTdia"), port.diameter);
     } else {
-        typeInto(w.field("TXTalt"), localised(port.height));
-        typeInto(w.field("TXTlar"), localised(port.width));
+        typeInto(w.field("TXTalt"), port.height);
+        typeInto(w.field("TXTlar"), port.width);
     }
-    typeInto(w.field("TXTvol"), localised(port.volume));
-    typeInto(w.field("TXTlung"), localised(port.length));
+    typeInto(w.field("TXTvol"), port.volume);
+    typeInto(w.field("TXTlung"), port.length);
     w.find<QComboBox>("CMBcondotti")->setCurrentIndex(port.ports - 1);
 }
 

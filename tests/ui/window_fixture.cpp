@@ -28,10 +28,20 @@ QString localised(QString text) {
     return text.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
 }
 
+void typeKeys(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(widget, char(c.unicode()));
+        } else {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
 void typeInto(QLineEdit* field, const QString& text) {
     QTest::mouseClick(field, Qt::LeftButton);
     field->selectAll();
-    QTest::keyClicks(field, text);
+    typeKeys(field, text);
 }
 
 QStringList tabChain(QWidget* window, const QString& from) {

@@ -45,6 +45,9 @@ bool localeFollowsEnvironment();
 // A number written with points, in the user's notation.
 QString localised(QString text);
 
+// Types the text key by key; characters beyond ASCII come as keys that type them.
+void typeKeys(QWidget* widget, const QString& text);
+
 // Clicks into a field and types over whatever it holds.
 void typeInto(QLineEdit* field, const QString& text);
 

@@ -1,11 +1,14 @@
 #include "ui/main_window/form_princ.h"
 
+#include "calc/box_proportions.h"
 #include "calc/locale_numbers.h"
 #include "calc/port_length.h"
 #include "calc/port_tuning.h"
+#include "entry/enter_condition.h"
 #include "ui/main_window/control_builder.h"
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/modal_dialogs.h"
+#include "ui/main_window/numeric_field_events.h"
 #include "ui/main_window/window_look.h"
 
 #include <QComboBox>
@@ -75,7 +78,20 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
     VSLungcond = control<QScrollBar>("VSLungcond");
 
     connect(CMDcalcolaKx, &QPushButton::clicked, this, &FORMprinc::CMDcalcolaKx_Click);
+    connect(CMDottimizza, &QPushButton::clicked, this, &FORMprinc::CMDottimizza_Click);
     connect(CMDuscire, &QPushButton::clicked, this, &FORMprinc::CMDuscire_Click);
+    connect(VSLungcond, &QScrollBar::valueChanged, this, &FORMprinc::VSLungcond_Change);
+
+    auto* fieldEvents = new NumericFieldEvents(
+        {[this](NumericField f, Module1::CharCode& code) { numericField_KeyPress(f, code); },
+         [this](NumericField f) { numericField_KeyUp(f); },
+         [](NumericField) {
+         }},
+        this);
+    for (const NumericField which : kNumericFields) {
+        fieldEvents->watch(field(which), which);
+        connect(field(which), &QLineEdit::textChanged, this, [this, which] { numericField_Change(which); });
+    }
 
     applyFocusOrder();
     Form_Load();
@@ -118,6 +134,59 @@ void FORMprinc::CMDuscire_Click() {
     close();
 }
 
+void FORMprinc::CMDottimizza_Click() {
+    const auto box = proportionBox(TXTvol->text(), userLocale());
+    if (!box) {
+        return;
+    }
+    LBLalt->setText(box->height);
+    LBLlarg->setText(box->width);
+    LBLpro->setText(box->depth);
+}
+
+void FORMprinc::VSLungcond_Change() {
+    // Changing the value from here calls this handler again, nested, before setValue returns.
+    if (lunghezzaDigitata) {
+        lunghezzaDigitata = false;
+        if (const auto typed = takenOverLength(TXTlung->text(), userLocale())) {
+            VSLungcond->setValue(*typed);
+        }
+    }
+    if (lunghezzaReimpostata) {
+        lunghezzaReimpostata = false;
+        VSLungcond->setValue(kShortestPort);
+        return;
+    }
+    TXTlung->setText(lengthText(VSLungcond->value()));
+    showKx(calcolaKx());
+}
+
+void FORMprinc::numericField_KeyPress(NumericField which, Module1::CharCode& keyAscii) {
+    constexpr Module1::CharCode kEnter = 13;
+    keyAscii = Module1::filtraTasto(keyAscii, userLocale());
+    const FilledFields filled{!TXTvol->text().isEmpty(), !TXTdia->text().isEmpty(), !TXTlar->text().isEmpty(),
+                              !TXTalt->text().isEmpty(), !TXTlung->text().isEmpty()};
+    if (keyAscii == kEnter && enterRunsCalculation(which, filled)) {
+        showKx(calcolaKx());
+    }
+}
+
+void FORMprinc::numericField_KeyUp(NumericField which) {
+    if (which == NumericField::Length) {
+        lunghezzaDigitata = true;
+    }
+}
+
+void FORMprinc::numericField_Change(NumericField which) {
+    QLineEdit* edited = field(which);
+    const QString corrected = module1.correggiSeparatore(which, edited->text(), userLocale());
+    // An identical text is not written back: it would raise no change, but would lose the undo history.
+    if (corrected != edited->text()) {
+        edited->setText(corrected);
+    }
+    edited->setCursorPosition(int(edited->text().size()));
+}
+
 std::optional<double> FORMprinc::calcolaKx() {
     const QLocale locale = userLocale();
     const auto tuning = computeTuning({TXTvol->text(), TXTdia->text(), TXTlar->text(), TXTalt->text(),
@@ -137,6 +206,22 @@ std::optional<double> FORMprinc::calcolaKx() {
 
 void FORMprinc::showKx(std::optional<double> kx) {
     LBLkx->setText(resultText(kx, userLocale()));
+}
+
+QLineEdit* FORMprinc::field(NumericField which) const {
+    switch (which) {
+    case NumericField::Volume:
+        return TXTvol;
+    case NumericField::Diameter:
+        return TXTdia;
+    case NumericField::Width:
+        return TXTlar;
+    case NumericField::Height:
+        return TXTalt;
+    case NumericField::Length:
+        return TXTlung;
+    }
+    return nullptr;
 }
 
 void FORMprinc::applyFocusOrder() {

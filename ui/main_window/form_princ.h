@@ -4,6 +4,8 @@
 #pragma once
 
 #include "entry/focus_order.h"
+#include "entry/module1.h"
+#include "entry/numeric_field.h"
 
 #include <QHash>
 #include <QWidget>
@@ -34,11 +36,19 @@ private:
     void Form_Load();
     void Form_Activate();
     void CMDcalcolaKx_Click();
+    void CMDottimizza_Click();
     void CMDuscire_Click();
+    void VSLungcond_Change();
+
+    // The handlers of the five numeric fields, which differ only in their field.
+    void numericField_KeyPress(NumericField field, Module1::CharCode& keyAscii);
+    void numericField_KeyUp(NumericField field);
+    void numericField_Change(NumericField field);
 
     std::optional<double> calcolaKx();
     void showKx(std::optional<double> kx);
     void applyFocusOrder();
+    QLineEdit* field(NumericField which) const;
 
     template <typename Control> Control* control(const QString& name) const;
 
@@ -46,6 +56,7 @@ private:
     ModalDialogs* dialogs;
     QHash<QString, QWidget*> controls;
     FocusOrder focusOrder;
+    Module1 module1;
     bool shownBefore = false;
 
     bool lunghezzaDigitata = false;
