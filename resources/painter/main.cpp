@@ -1,4 +1,6 @@
-// Draws the program's pictures into the folder given on the command line.
+// Draws the program's pictures into the folder given on the command line: the four the window
+// carries and the six guidance pictures that go beside the program.
+#include "guidance_pictures.h"
 #include "window_pictures.h"
 
 #include <QDir>
@@ -30,6 +32,13 @@ int main(int argc, char* argv[]) {
     for (const auto& [name, picture] : pictures) {
         if (!picture.save(folder.filePath(QLatin1String(name)))) {
             std::fprintf(stderr, "kx_painter: cannot write %s\n", name);
+            return 1;
+        }
+    }
+    constexpr int kJpegQuality = 90;
+    for (const auto& [name, picture] : painter::guidancePictures()) {
+        if (!picture.save(folder.filePath(name), "JPEG", kJpegQuality)) {
+            std::fprintf(stderr, "kx_painter: cannot write %s\n", qPrintable(name));
             return 1;
         }
     }

@@ -1,0 +1,219 @@
+#include "guidance_pictures.h"
+
+#include "box_drawing.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace painter {
+namespace {
+
+constexpr QSize kSize(298, 432); // twice the picture control, so it scales down crisply
+const QColor kMark(215, 20, 20);
+const QColor kCaption(20, 20, 60);
+const BoxColours kWood{QColor(176, 120, 64), QColor(206, 156, 98), QColor(138, 90, 44), QColor(60, 36, 16)};
+
+// The box every picture shows, seen from the front left.
+const Box kBox{QRectF(30, 150, 164, 236), QPointF(84, -80)};
+const QPointF kDriver(112, 226);
+constexpr double kDriverRadius = 52;
+const QPointF kRoundPort(112, 334);
+constexpr double kRoundPortRadius = 24;
+const QRectF kSlot(56, 322, 112, 26);
+
+enum class Port { Round, Slot };
+
+QImage background() {
+    QImage image(kSize, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient sky(0, 0, 0, kSize.height());
+    sky.setColorAt(0, QColor(236, 242, 250));
+    sky.setColorAt(1, QColor(196, 208, 224));
+    p.fillRect(image.rect(), sky);
+    return image;
+}
+
+// The box with its driver and the port of the given shape on the front.
+void drawVentedBox(QPainter& p, Port port) {
+    drawBox(p, kBox, kWood);
+    drawDriver(p, kDriver, kDriverRadius);
+    if (port == Port::Round) {
+        drawRoundPort(p, kRoundPort, kRoundPortRadius);
+    } else {
+        drawSlotPort(p, kSlot);
+    }
+}
+
+void drawTitle(QPainter& p, const QString& quantity, const QString& unit) {
+    drawCaption(p, QRectF(6, 6, kSize.width() - 12, 34), quantity, kCaption, 24);
+    drawCaption(p, QRectF(6, 38, kSize.width() - 12, 28), unit, kMark, 22);
+}
+
+void drawLabel(QPainter& p, const QPointF& centre, const QString& text) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    font.setPixelSize(26);
+    p.save();
+    p.setFont(font);
+    const QRectF area(centre - QPointF(40, 16), QSizeF(80, 32));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 215));
+    const double width = QFontMetricsF(font).horizontalAdvance(text) + 12;
+    p.drawRoundedRect(QRectF(centre.x() - width / 2, area.top(), width, area.height()), 6, 6);
+    p.setPen(kMark);
+    p.drawText(area, Qt::AlignCenter, text);
+    p.restore();
+}
+
+// The side wall drawn as if cut open, so a port's duct shows inside the box.
+void drawCutAway(QPainter& p) {
+    const QPolygonF side = kBox.sideFace();
+    p.save();
+    p.setPen(QPen(kWood.edge, 2));
+    p.setBrush(QColor(250, 226, 150));
+    p.drawPolygon(side);
+    p.setPen(QPen(QColor(190, 160, 90), 1.5, Qt::DashLine));
+    p.drawLine(side[0] + QPointF(12, -2), side[3] + QPointF(12, -2));
+    p.restore();
+}
+
+QImage volumePicture() {
+    QImage image = background();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawTitle(p, QStringLiteral("Volume box"), QStringLiteral("dm\u00B3"));
+    drawVentedBox(p, Port::Round);
+    // The whole inside is the quantity: the faces tinted, the three edges measured.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(215, 20, 20, 55));
+    p.drawPolygon(kBox.topFace());
+    p.drawPolygon(kBox.sideFace());
+    p.drawRect(kBox.front);
+    const QRectF f = kBox.front;
+    drawDimension(p, f.bottomLeft() + QPointF(0, 14), f.bottomRight() + QPointF(0, 14), kMark);
+    drawDimension(p, f.topLeft() - QPointF(14, 0), f.bottomLeft() - QPointF(14, 0), kMark);
+    drawDimension(p, f.bottomRight() + QPointF(12, 6), kBox.back(f.bottomRight()) + QPointF(12, 6), kMark);
+    drawLabel(p, QPointF(238, 250), QStringLiteral("V"));
+    return image;
+}
+
+QImage diameterPicture() {
+    QImage image = background();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawTitle(p, QStringLiteral("Diametro condotto"), QStringLiteral("cm"));
+    drawVentedBox(p, Port::Round);
+    const QPointF left = kRoundPort - QPointF(kRoundPortRadius, 0);
+    const QPointF right = kRoundPort + QPointF(kRoundPortRadius, 0);
+    p.setPen(QPen(kMark, 1.5, Qt::DashLine));
+    p.drawLine(left, left + QPointF(0, 44));
+    p.drawLine(right, right + QPointF(0, 44));
+    drawDimension(p, left + QPointF(0, 38), right + QPointF(0, 38), kMark);
+    p.setPen(QPen(kMark, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(kRoundPort, kRoundPortRadius, kRoundPortRadius);
+    drawLabel(p, kRoundPort + QPointF(0, -44), QStringLiteral("\u00D8"));
+    return image;
+}
+
+QImage heightPicture() {
+    QImage image = background();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawTitle(p, QStringLiteral("Altezza condotto"), QStringLiteral("cm"));
+    drawVentedBox(p, Port::Slot);
+    p.setPen(QPen(kMark, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(kSlot);
+    const double x = kSlot.left() - 14;
+    p.setPen(QPen(kMark, 1.5, Qt::DashLine));
+    p.drawLine(QPointF(x - 6, kSlot.top()), kSlot.topLeft());
+    p.drawLine(QPointF(x - 6, kSlot.bottom()), kSlot.bottomLeft());
+    drawDimension(p, QPointF(x, kSlot.top() - 22), QPointF(x, kSlot.top()), kMark, 2.5);
+    drawDimension(p, QPointF(x, kSlot.bottom()), QPointF(x, kSlot.bottom() + 22), kMark, 2.5);
+    drawLabel(p, QPointF(kSlot.center().x(), kSlot.top() - 30), QStringLiteral("Alt."));
+    return image;
+}
+
+QImage widthPicture() {
+    QImage image = background();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawTitle(p, QStringLiteral("Larghezza condotto"), QStringLiteral("cm"));
+    drawVentedBox(p, Port::Slot);
+    p.setPen(QPen(kMark, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(kSlot);
+    const double y = kSlot.bottom() + 18;
+    p.setPen(QPen(kMark, 1.5, Qt::DashLine));
+    p.drawLine(kSlot.bottomLeft(), QPointF(kSlot.left(), y + 6));
+    p.drawLine(kSlot.bottomRight(), QPointF(kSlot.right(), y + 6));
+    drawDimension(p, QPointF(kSlot.left(), y), QPointF(kSlot.right(), y), kMark);
+    drawLabel(p, QPointF(kSlot.center().x(), kSlot.top() - 30), QStringLiteral("Larg."));
+    return image;
+}
+
+// A duct running from the front panel back into the box, seen through the cut-away side.
+void drawDuct(QPainter& p, Port port, const QPointF& mouth, double halfHeight, double depthFraction) {
+    const QPointF end = mouth + kBox.depth * depthFraction;
+    const QPointF half(0, halfHeight);
+    QLinearGradient shade(mouth - half, mouth + half);
+    shade.setColorAt(0, port == Port::Round ? QColor(225, 225, 225) : QColor(120, 80, 40));
+    shade.setColorAt(1, port == Port::Round ? QColor(110, 110, 110) : QColor(80, 50, 24));
+    p.setPen(QPen(QColor(50, 50, 50), 1.5));
+    p.setBrush(shade);
+    p.drawPolygon(QPolygonF({mouth - half, end - half, end + half, mouth + half}));
+    p.setBrush(QColor(30, 30, 30));
+    if (port == Port::Round) {
+        p.drawEllipse(end, halfHeight * 0.45, halfHeight);
+    } else {
+        p.drawPolygon(
+            QPolygonF({end - half, end - half + QPointF(8, -6), end + half + QPointF(8, -6), end + half}));
+    }
+    drawDimension(p, mouth + QPointF(0, halfHeight + 16), end + QPointF(0, halfHeight + 16), kMark);
+    p.setPen(QPen(kMark, 1.5, Qt::DashLine));
+    p.drawLine(mouth + half, mouth + half + QPointF(0, 22));
+    p.drawLine(end + half, end + half + QPointF(0, 22));
+}
+
+QImage lengthPicture(Port port) {
+    QImage image = background();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawTitle(p,
+              port == Port::Round ? QStringLiteral("Lunghezza condotto \u00D8")
+                                  : QStringLiteral("Lunghezza condotto rett."),
+              QStringLiteral("cm"));
+    drawCutAway(p);
+    p.setBrush(kWood.top);
+    p.setPen(QPen(kWood.edge, 2));
+    p.drawPolygon(kBox.topFace());
+    p.setBrush(kWood.front);
+    p.drawRect(kBox.front);
+    drawDriver(p, kDriver, kDriverRadius);
+    const double y = port == Port::Round ? kRoundPort.y() : kSlot.center().y();
+    const double halfHeight = port == Port::Round ? kRoundPortRadius : kSlot.height() / 2;
+    if (port == Port::Round) {
+        drawRoundPort(p, kRoundPort, kRoundPortRadius);
+    } else {
+        drawSlotPort(p, kSlot);
+    }
+    drawDuct(p, port, QPointF(kBox.front.right(), y), halfHeight, 0.7);
+    drawLabel(p, QPointF(kBox.front.right() + 44, y - halfHeight - 48), QStringLiteral("L"));
+    return image;
+}
+
+} // namespace
+
+std::vector<GuidancePicture> guidancePictures() {
+    return {
+        {QStringLiteral("boxVOL.jpg"), volumePicture()},
+        {QStringLiteral("box_circDIAM.jpg"), diameterPicture()},
+        {QStringLiteral("boxALT.jpg"), heightPicture()},
+        {QStringLiteral("boxLARG.jpg"), widthPicture()},
+        {QStringLiteral("box_circLUNG.jpg"), lengthPicture(Port::Round)},
+        {QStringLiteral("boxLUNG.jpg"), lengthPicture(Port::Slot)},
+    };
+}
+
+} // namespace painter
