@@ -1,0 +1,35 @@
+// What entering a numeric field does besides taking the focus: it empties the fields of the other
+// port shape, brings the port fields, the volume, the length and the two calculation buttons to the
+// head of the focus order, and names the picture that explains the field.
+#pragma once
+
+#include "entry/numeric_field.h"
+
+#include <QList>
+#include <QString>
+
+#include <utility>
+
+namespace kx {
+
+struct FieldGuidance {
+    QList<NumericField> emptied;              // in this order
+    QList<std::pair<QString, int>> positions; // focus positions to set, in this order
+    QString picture;                          // file name, after the program's folder
+};
+
+// The effects of entering the field. The length picture tells a circular port from a rectangular
+// one by whether the diameter field holds any text.
+FieldGuidance guidanceFor(NumericField entered, bool diameterHoldsText);
+
+// The picture file names, each opening with the platform's path separator.
+namespace picture {
+QString volume();
+QString circularDiameter();
+QString height();
+QString width();
+QString circularLength();
+QString rectangularLength();
+} // namespace picture
+
+} // namespace kx
