@@ -192,9 +192,7 @@ void TestTuningWindow::missingDataMessageBox() {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::Warning;
     int buttons = 0;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
+    whenModalShows<QMessageBox>([&](QMessageBox* box) {
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();

@@ -13,6 +13,14 @@ void FakeDialogs::showMissingData(QWidget* parent) {
     }
 }
 
+void FakeDialogs::showInformation(QWidget* parent) {
+    ++informationShown;
+    lastParent = parent;
+    if (whileInformationShows) {
+        whileInformationShows();
+    }
+}
+
 bool Window::showActive() {
     form.show();
     form.activateWindow();

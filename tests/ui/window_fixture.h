@@ -5,12 +5,15 @@
 #include "ui/main_window/form_princ.h"
 #include "ui/main_window/modal_dialogs.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace kxtest {
 
@@ -18,10 +21,13 @@ namespace kxtest {
 class FakeDialogs : public kx::ModalDialogs {
 public:
     void showMissingData(QWidget* parent) override;
+    void showInformation(QWidget* parent) override;
 
     int missingDataShown = 0;
+    int informationShown = 0;
     QWidget* lastParent = nullptr;
     std::function<void()> whileMissingDataShows; // runs while the message would be open
+    std::function<void()> whileInformationShows;
 };
 
 // A main window with fake modal windows, not yet shown.
@@ -38,6 +44,24 @@ struct Window {
     // Shows the window and waits until it is the active one.
     bool showActive();
 };
+
+// Runs the action on the modal window of the given kind once it shows, from inside its own event
+// loop; gives up after a few seconds, so a test never hangs on a window that does not come.
+template <typename ModalWindow> void whenModalShows(std::function<void(ModalWindow*)> action) {
+    auto* poll = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, tries, action] {
+        if (auto* window = qobject_cast<ModalWindow*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            action(window);
+        } else if (++*tries > 500) {
+            poll->stop();
+            poll->deleteLater();
+        }
+    });
+    poll->start(10);
+}
 
 // Whether the user's locale is the one LC_ALL names: a comma run must really write commas.
 bool localeFollowsEnvironment();

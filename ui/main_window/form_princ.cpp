@@ -5,8 +5,10 @@
 #include "calc/port_length.h"
 #include "calc/port_tuning.h"
 #include "entry/enter_condition.h"
+#include "entry/field_guidance.h"
 #include "ui/main_window/control_builder.h"
 #include "ui/main_window/control_table.h"
+#include "ui/main_window/guidance_picture.h"
 #include "ui/main_window/modal_dialogs.h"
 #include "ui/main_window/numeric_field_events.h"
 #include "ui/main_window/window_look.h"
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -47,7 +50,8 @@ template <typename Control> Control* FORMprinc::control(const QString& name) con
 
 FORMprinc::FORMprinc(ModalDialogs* dialogs)
     : ownDialogs(dialogs ? nullptr : std::make_unique<DesktopDialogs>()),
-      dialogs(dialogs ? dialogs : ownDialogs.get()), focusOrder(startUpFocusOrder()) {
+      dialogs(dialogs ? dialogs : ownDialogs.get()), focusOrder(startUpFocusOrder()),
+      pictureFolder(programFolder()) {
     setObjectName(QStringLiteral("FORMprinc"));
     setWindowTitle(QStringLiteral("Kx"));
     setWindowIcon(kxIcon());
@@ -79,13 +83,15 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
 
     connect(CMDcalcolaKx, &QPushButton::clicked, this, &FORMprinc::CMDcalcolaKx_Click);
     connect(CMDottimizza, &QPushButton::clicked, this, &FORMprinc::CMDottimizza_Click);
+    connect(CMDinfo, &QPushButton::clicked, this, &FORMprinc::CMDinfo_Click);
     connect(CMDuscire, &QPushButton::clicked, this, &FORMprinc::CMDuscire_Click);
     connect(VSLungcond, &QScrollBar::valueChanged, this, &FORMprinc::VSLungcond_Change);
 
     auto* fieldEvents = new NumericFieldEvents(
         {[this](NumericField f, Module1::CharCode& code) { numericField_KeyPress(f, code); },
          [this](NumericField f) { numericField_KeyUp(f); },
-         [](NumericField) {
+         [this](NumericField f, bool cameBack) {
+             numericField_FocusIn(f, cameBack);
          }},
         this);
     for (const NumericField which : kNumericFields) {
@@ -123,7 +129,12 @@ void FORMprinc::showEvent(QShowEvent* event) {
 }
 
 void FORMprinc::Form_Activate() {
-    TXTalt->setFocus(Qt::OtherFocusReason);
+    // The focus enters TXTalt at every activation, also where Qt would only give it back silently.
+    {
+        const QScopedValueRollback quiet(activating, true);
+        TXTalt->setFocus(Qt::OtherFocusReason);
+    }
+    numericField_GotFocus(NumericField::Height);
 }
 
 void FORMprinc::CMDcalcolaKx_Click() {
@@ -142,6 +153,11 @@ void FORMprinc::CMDottimizza_Click() {
     LBLalt->setText(box->height);
     LBLlarg->setText(box->width);
     LBLpro->setText(box->depth);
+}
+
+void FORMprinc::CMDinfo_Click() {
+    dialogs->showInformation(this);
+    Form_Activate(); // the main window is active again
 }
 
 void FORMprinc::VSLungcond_Change() {
@@ -206,6 +222,29 @@ std::optional<double> FORMprinc::calcolaKx() {
 
 void FORMprinc::showKx(std::optional<double> kx) {
     LBLkx->setText(resultText(kx, userLocale()));
+}
+
+void FORMprinc::numericField_FocusIn(NumericField which, bool cameBack) {
+    // Focus that comes back with the window to the field entered last is no entry. Another field
+    // can receive it that way too: a click into an inactive window can move the focus before the
+    // window is activated; that is an entry.
+    if (activating || (cameBack && lastEntered == which)) {
+        return;
+    }
+    numericField_GotFocus(which);
+}
+
+void FORMprinc::numericField_GotFocus(NumericField which) {
+    lastEntered = which;
+    const FieldGuidance guidance = guidanceFor(which, !TXTdia->text().isEmpty());
+    for (const NumericField emptied : guidance.emptied) {
+        field(emptied)->setText(QString());
+    }
+    for (const auto& [name, position] : guidance.positions) {
+        focusOrder.setPosition(name, position);
+    }
+    applyFocusOrder();
+    Image1->setPixmap(loadGuidancePicture(pictureFolder, guidance.picture));
 }
 
 QLineEdit* FORMprinc::field(NumericField which) const {

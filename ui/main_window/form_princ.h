@@ -24,10 +24,15 @@ namespace kx {
 class ModalDialogs;
 
 class FORMprinc : public QWidget {
+    Q_OBJECT
+
 public:
     // dialogs: the modal windows to open; the desktop's own when none is given.
     explicit FORMprinc(ModalDialogs* dialogs = nullptr);
     ~FORMprinc() override;
+
+    // Where the guidance pictures are read from: the program's folder, unless set otherwise.
+    void setPictureFolder(const QString& folder) { pictureFolder = folder; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,6 +42,7 @@ private:
     void Form_Activate();
     void CMDcalcolaKx_Click();
     void CMDottimizza_Click();
+    void CMDinfo_Click();
     void CMDuscire_Click();
     void VSLungcond_Change();
 
@@ -44,6 +50,8 @@ private:
     void numericField_KeyPress(NumericField field, Module1::CharCode& keyAscii);
     void numericField_KeyUp(NumericField field);
     void numericField_Change(NumericField field);
+    void numericField_GotFocus(NumericField field);
+    void numericField_FocusIn(NumericField field, bool cameBack);
 
     std::optional<double> calcolaKx();
     void showKx(std::optional<double> kx);
@@ -57,7 +65,10 @@ private:
     QHash<QString, QWidget*> controls;
     FocusOrder focusOrder;
     Module1 module1;
+    QString pictureFolder;
     bool shownBefore = false;
+    bool activating = false; // the activation runs the focus entry itself
+    std::optional<NumericField> lastEntered;
 
     bool lunghezzaDigitata = false;
     bool lunghezzaReimpostata = false;

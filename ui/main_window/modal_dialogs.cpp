@@ -1,5 +1,7 @@
 #include "ui/main_window/modal_dialogs.h"
 
+#include "ui/info_window/form_info.h"
+
 #include <QMessageBox>
 
 namespace kx {
@@ -8,6 +10,15 @@ void DesktopDialogs::showMissingData(QWidget* parent) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kx"), kMissingDataMessage, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+} // namespace kx
+
+namespace kx {
+
+void DesktopDialogs::showInformation(QWidget* parent) {
+    FORMinfo info(parent);
+    info.exec();
 }
 
 } // namespace kx

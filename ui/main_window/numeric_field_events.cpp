@@ -11,17 +11,8 @@ namespace {
 
 constexpr int kControlMask = 0x1F;
 
-bool isFocusEntry(Qt::FocusReason reason) {
-    switch (reason) {
-    case Qt::MouseFocusReason:
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::ShortcutFocusReason:
-    case Qt::OtherFocusReason:
-        return true;
-    default:
-        return false;
-    }
+bool cameBack(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
 // The key that types the character, for the key event that carries it.
@@ -67,9 +58,7 @@ bool NumericFieldEvents::eventFilter(QObject* watched, QEvent* event) {
         handlers.keyUp(*found);
         return false;
     case QEvent::FocusIn:
-        if (isFocusEntry(static_cast<QFocusEvent*>(event)->reason())) {
-            handlers.gotFocus(*found);
-        }
+        handlers.focusIn(*found, cameBack(static_cast<QFocusEvent*>(event)->reason()));
         return false;
     default:
         return false;

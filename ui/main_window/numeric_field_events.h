@@ -2,7 +2,8 @@
 //
 // Each typed character reaches the key-press handler as a character code before the field inserts
 // it; the handler may keep it, replace it or swallow it (code 0). Keys that type nothing (arrows,
-// Shift, Tab) are no key presses. Focus that comes back with the window is no focus entry.
+// Shift, Tab) are no key presses. The focus arriving in a field is reported with whether it only
+// came back with the window (the window reactivated, a popup closed).
 #pragma once
 
 #include "entry/module1.h"
@@ -21,7 +22,7 @@ namespace kx {
 struct NumericFieldHandlers {
     std::function<void(NumericField, Module1::CharCode&)> keyPress;
     std::function<void(NumericField)> keyUp;
-    std::function<void(NumericField)> gotFocus;
+    std::function<void(NumericField, bool cameBack)> focusIn;
 };
 
 class NumericFieldEvents : public QObject {

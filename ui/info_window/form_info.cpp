@@ -1,0 +1,59 @@
+#include "ui/info_window/form_info.h"
+
+#include "ui/info_window/info_text.h"
+#include "ui/main_window/control_table.h"
+#include "ui/main_window/window_look.h"
+
+#include <QPainter>
+#include <QScreen>
+
+#include <cmath>
+
+namespace kx {
+namespace {
+
+// The window as designed, then its outer size once placed; twips.
+constexpr QSize kDesignedSize(9390, 2925);
+constexpr QSize kOuterSize(9120, 3300);
+
+QSize toPixels(QSize twips) {
+    return {kx::toPixels(twips.width()), kx::toPixels(twips.height())};
+}
+
+} // namespace
+
+FORMinfo::FORMinfo(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FORMinfo"));
+    setWindowTitle(QStringLiteral("Kx"));
+    setWindowIcon(kxIcon());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFont(windowFont());
+    resize(toPixels(kDesignedSize));
+    Form_Load();
+}
+
+void FORMinfo::Form_Load() {
+    // Centred with its designed size; the smaller size then keeps that top-left corner. Before the
+    // window is first shown the desktop has given it no frame, so its outer size is its own.
+    const QScreen* screen = this->screen();
+    const QSize outer = frameGeometry().size();
+    const QSize whole = screen ? screen->geometry().size() : outer;
+    move(qRound((whole.width() - outer.width()) / 2.0f), qRound((whole.height() - outer.height()) / 2.0f));
+    setFixedSize(toPixels(kOuterSize));
+}
+
+void FORMinfo::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::ButtonText));
+    const QFontMetrics metrics(font());
+    int top = 0;
+    for (const InfoLine& line : informationLines()) {
+        const int left = int(std::lround(double(line.leftTwips) / kTwipsPerPixel));
+        painter.drawText(left, top + metrics.ascent(), line.text);
+        top += metrics.height();
+    }
+}
+
+} // namespace kx
