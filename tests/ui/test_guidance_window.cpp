@@ -250,7 +250,7 @@ void TestGuidanceWindow::pictureThatCannotBeShown_data() {
     QTest::addColumn<bool>("exists");
     QTest::newRow("missing") << QByteArray() << false;
     QTest::newRow("empty") << QByteArray() << true;
-    QTest::newRow("corrupt") << QByteArray("\xFF\xD8\xFF\xE0 this is not a picture", 28) << true;
+    QTest::newRow("corrupt") << QByteArray("\xFF\xD8\xFF\xE0 this is not a picture") << true;
     QImage png(10, 10, QImage::Format_RGB32);
     png.fill(Qt::green);
     QByteArray pngBytes;
