@@ -8,7 +8,8 @@
 namespace painter {
 namespace {
 
-constexpr QSize kSize(298, 432); // twice the picture control, so it scales down crisply
+constexpr QSize kSize(298, 432);      // drawn at twice the size of the picture control...
+constexpr QSize kSavedSize(149, 216); // ...and saved at its size: the window shows it as it is
 const QColor kMark(215, 20, 20);
 const QColor kCaption(20, 20, 60);
 const BoxColours kWood{QColor(176, 120, 64), QColor(206, 156, 98), QColor(138, 90, 44), QColor(60, 36, 16)};
@@ -203,16 +204,20 @@ QImage lengthPicture(Port port) {
     return image;
 }
 
+QImage saved(const QImage& drawn) {
+    return drawn.scaled(kSavedSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace
 
 std::vector<GuidancePicture> guidancePictures() {
     return {
-        {QStringLiteral("boxVOL.jpg"), volumePicture()},
-        {QStringLiteral("box_circDIAM.jpg"), diameterPicture()},
-        {QStringLiteral("boxALT.jpg"), heightPicture()},
-        {QStringLiteral("boxLARG.jpg"), widthPicture()},
-        {QStringLiteral("box_circLUNG.jpg"), lengthPicture(Port::Round)},
-        {QStringLiteral("boxLUNG.jpg"), lengthPicture(Port::Slot)},
+        {QStringLiteral("boxVOL.jpg"), saved(volumePicture())},
+        {QStringLiteral("box_circDIAM.jpg"), saved(diameterPicture())},
+        {QStringLiteral("boxALT.jpg"), saved(heightPicture())},
+        {QStringLiteral("boxLARG.jpg"), saved(widthPicture())},
+        {QStringLiteral("box_circLUNG.jpg"), saved(lengthPicture(Port::Round))},
+        {QStringLiteral("boxLUNG.jpg"), saved(lengthPicture(Port::Slot))},
     };
 }
 

@@ -1,5 +1,6 @@
 // Draws the program's pictures into the folder given on the command line: the four the window
 // carries and the six guidance pictures that go beside the program.
+#include "bitmap_file.h"
 #include "guidance_pictures.h"
 #include "window_pictures.h"
 
@@ -25,7 +26,6 @@ int main(int argc, char* argv[]) {
         QImage picture;
     } pictures[] = {
         {"kx_icon.png", painter::windowIcon()},
-        {"image1_startup.bmp", painter::startUpPicture()},
         {"ottimizza.bmp", painter::optimiserPicture()},
         {"info.png", painter::informationIcon()},
     };
@@ -34,6 +34,11 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "kx_painter: cannot write %s\n", name);
             return 1;
         }
+    }
+    if (!painter::saveTopDownBitmap(painter::startUpPicture(),
+                                    folder.filePath(QStringLiteral("image1_startup.bmp")))) {
+        std::fprintf(stderr, "kx_painter: cannot write image1_startup.bmp\n");
+        return 1;
     }
     constexpr int kJpegQuality = 90;
     for (const auto& [name, picture] : painter::guidancePictures()) {

@@ -1,8 +1,10 @@
 // The main window as it opens: its controls, their places and looks, and the state start-up leaves.
 #include "ui/main_window/drawn_shape.h"
 #include "ui/main_window/kx_style.h"
+#include "ui/main_window/stored_picture.h"
 #include "ui/window_fixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -298,8 +300,14 @@ void TestWindowLayout::carriedPictures() {
     QCOMPARE(QImage(":/pictures/ottimizza.bmp").pixel(0, 0), qRgb(0, 0, 0)); // on a black square
     QFile startUp(":/pictures/image1_startup.bmp");
     QVERIFY(startUp.open(QIODevice::ReadOnly));
+    QCOMPARE(startUp.size(), 565712);
     QCOMPARE(bmpBitsPerPixel(startUp.readAll()), 24);
     const QImage startUpPicture(":/pictures/image1_startup.bmp");
+    // Read in place, it is the picture Qt's own reader makes of the file.
+    QCOMPARE(
+        kx::storedPicture(":/pictures/image1_startup.bmp").toImage().convertToFormat(QImage::Format_RGB32),
+        startUpPicture.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(kx::storedPicture(":/pictures/info.png").toImage(), QPixmap(":/pictures/info.png").toImage());
     QCOMPARE(startUpPicture.size(), QSize(363, 518));
     QCOMPARE(startUpPicture.pixel(0, 0), qRgb(0, 0, 0));
     for (const QImage& picture : {icon, info, startUpPicture}) {

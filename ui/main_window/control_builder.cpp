@@ -3,6 +3,7 @@
 #include "calc/port_length.h"
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/drawn_shape.h"
+#include "ui/main_window/stored_picture.h"
 #include "ui/main_window/window_look.h"
 
 #include <QComboBox>
@@ -99,7 +100,7 @@ QPushButton* makeButton(const ControlSpec& spec, QWidget* container) {
 QLabel* makePicture(const ControlSpec& spec, QWidget* container) {
     auto* picture = new QLabel(container);
     picture->setScaledContents(true);
-    picture->setPixmap(QPixmap(spec.picture));
+    picture->setPixmap(storedPicture(spec.picture));
     return picture;
 }
 
