@@ -33,6 +33,8 @@ private slots:
     void startUpFocusOrder();
     void lengthSliderRange();
     void carriedPictures();
+    void screenReaderNames_data();
+    void screenReaderNames();
 };
 
 void TestWindowLayout::everyControlInItsPlace_data() {
@@ -318,6 +320,53 @@ void TestWindowLayout::carriedPictures() {
     QVERIFY(!w.find<QPushButton>("CMDinfo")->icon().isNull());
     QCOMPARE(w.find<QLabel>("Image1")->pixmap().size(), QSize(363, 518));
     QVERIFY(w.find<QLabel>("Image1")->hasScaledContents());
+}
+
+void TestWindowLayout::screenReaderNames_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("spoken");
+    auto row = [](const char* name, const char* spoken) {
+        QTest::newRow(name) << name << spoken;
+    };
+    row("TXTvol", "Volume box (dm^3)");
+    row("TXTalt", "Alt. (cm)");
+    row("TXTlar", "Larg. (cm)");
+    row("TXTdia", "Diam. (cm)");
+    row("TXTlung", "Lunghezza cond. (cm)");
+    row("VSLungcond", "Lunghezza cond. (cm)");
+    row("CMBcondotti", "Numero condotti");
+    row("LBLsezione", "Sezione condotto (cm^2)");
+    row("LBLdia", "Diametro condotto (cm)");
+    row("LBLvolcondotto", "Volume condotto (dm^3)");
+    row("LBLkx", "Kx (Hz)");
+    row("LBLalt", "Alt. (cm)");
+    row("LBLlarg", "Larg. (cm)");
+    row("LBLpro", "Prof. (cm)");
+    row("CMDcalcolaKx", "Calcola Kx");
+    row("CMDottimizza", "Ottimizza dimensioni");
+    row("CMDuscire", "Uscire");
+    row("CMDinfo", "Informazioni sul programma");
+}
+
+void TestWindowLayout::screenReaderNames() {
+    QFETCH(QString, name);
+    QFETCH(QString, spoken);
+    Window w;
+    QWidget* control = w.find(qPrintable(name));
+    QVERIFY(control);
+    QCOMPARE(control->accessibleName(), spoken);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    QVERIFY(accessible);
+    if (!qobject_cast<QComboBox*>(control)) { // on Linux a combo box's name is its value
+        QCOMPARE(accessible->text(QAccessible::Name), spoken);
+    }
+    QVERIFY(!accessible->text(QAccessible::Description).isEmpty());
+    // The caption beside it is its label; the length's caption labels the field, not the spin.
+    if (!name.startsWith("CMD") && name != "VSLungcond") {
+        const auto labels = accessible->relations(QAccessible::Label);
+        QVERIFY(!labels.isEmpty());
+        QCOMPARE(labels.first().first->text(QAccessible::Name).simplified(), spoken);
+    }
 }
 
 QTEST_MAIN(TestWindowLayout)

@@ -137,6 +137,24 @@ QWidget* makeControl(const ControlSpec& spec, QWidget* container) {
     return nullptr;
 }
 
+// The name a screen reader announces: the caption that names the control, or the button's own,
+// without its access-key marker and with its runs of blanks closed up.
+void giveSpeech(QWidget* control, const ControlSpec& spec, const QHash<QString, QWidget*>& controls) {
+    QString name;
+    if (!spec.namedBy.isEmpty()) {
+        auto* caption = static_cast<QLabel*>(controls.value(spec.namedBy));
+        // Labels the control for assistive tools too; the length caption ends up labelling the field.
+        caption->setBuddy(control);
+        name = caption->text();
+    } else if (auto* button = qobject_cast<QPushButton*>(control); button && !button->text().isEmpty()) {
+        name = button->text().remove(QLatin1Char('&'));
+    } else {
+        name = spec.description;
+    }
+    control->setAccessibleName(name.simplified());
+    control->setAccessibleDescription(spec.description);
+}
+
 } // namespace
 
 void makeTopArrowRaise(QScrollBar* scrollBar) {
@@ -177,6 +195,11 @@ QHash<QString, QWidget*> buildControls(QWidget* window) {
             control->setGeometry(pixelRect(spec));
         }
         controls.insert(spec.name, control);
+    }
+    for (const ControlSpec& spec : mainWindowControls()) {
+        if (!spec.description.isEmpty()) {
+            giveSpeech(controls.value(spec.name), spec, controls);
+        }
     }
     // The lines cross the shapes they mark, so they lie above them.
     for (const ControlSpec& spec : mainWindowControls()) {

@@ -72,6 +72,13 @@ ControlSpec drawn(const QString& name, ControlKind kind, Twips place, std::optio
     return spec;
 }
 
+// What a screen reader says of the control: the caption that names it, and what it is for.
+ControlSpec spoken(ControlSpec spec, const QString& namedBy, const QString& description) {
+    spec.namedBy = namedBy;
+    spec.description = description;
+    return spec;
+}
+
 std::vector<ControlSpec> buildTable() {
     using K = ControlKind;
     ControlSpec image1 = control("Image1", K::Picture, "Frame6", {60, 180, 2235, 3240}, -1);
@@ -86,15 +93,21 @@ std::vector<ControlSpec> buildTable() {
         image1,
 
         frame("Frame3", {2460, 2700, 3255, 795}, 3, "Dimensioni"),
-        textField("TXTvol", "Frame3", {1980, 360, 915, 255}, 0),
+        spoken(textField("TXTvol", "Frame3", {1980, 360, 915, 255}, 0), "Label2",
+               "Volume netto della cassa, in decimetri cubi"),
         captionLabel("Label2", "Frame3", {120, 360, 1695, 255}, 4, "Volume box      (dm^3)"),
 
         frame("Frame5", {2460, 720, 3255, 1935}, 26, "Dimensioni condotto"),
-        control("VSLungcond", K::ScrollBar, "Frame5", {2940, 1500, 255, 255}, 36),
-        textField("TXTlung", "Frame5", {1980, 1500, 915, 255}, 30),
-        textField("TXTlar", "Frame5", {1980, 660, 915, 255}, 29),
-        textField("TXTalt", "Frame5", {780, 660, 915, 255}, 28),
-        textField("TXTdia", "Frame5", {1980, 1140, 915, 255}, 27),
+        spoken(control("VSLungcond", K::ScrollBar, "Frame5", {2940, 1500, 255, 255}, 36), "Label3",
+               "Allunga o accorcia il condotto di un centimetro e ricalcola Kx"),
+        spoken(textField("TXTlung", "Frame5", {1980, 1500, 915, 255}, 30), "Label3",
+               "Lunghezza del condotto reflex, in centimetri"),
+        spoken(textField("TXTlar", "Frame5", {1980, 660, 915, 255}, 29), "Label7(0)",
+               "Larghezza del condotto rettangolare, in centimetri"),
+        spoken(textField("TXTalt", "Frame5", {780, 660, 915, 255}, 28), "Label5(0)",
+               "Altezza del condotto rettangolare, in centimetri"),
+        spoken(textField("TXTdia", "Frame5", {1980, 1140, 915, 255}, 27), "Label9(0)",
+               "Diametro del condotto circolare, in centimetri"),
         drawn("Line2", K::Line, {1920, 1170, 1680, 1350}),
         drawn("Line1", K::Line, {765, 660, 480, 915}),
         drawn("Shape2", K::Circle, {1590, 1170, 435, 195}, kSolidYellow),
@@ -106,33 +119,46 @@ std::vector<ControlSpec> buildTable() {
         captionLabel("Label9(0)", "Frame5", {240, 1140, 1395, 255}, 31, "Diam.             (cm)"),
 
         frame("Frame4", {2460, 0, 3255, 675}, 21),
-        combo,
+        spoken(combo, "Label11", "Numero di condotti uguali, da 1 a 4"),
         captionLabel("Label11", "Frame4", {120, 240, 1695, 255}, 23, "Numero  condotti"),
 
-        button("CMDuscire", K::PushButton, kWindow, {6780, 3600, 2355, 435}, 20, "&Uscire"),
-        button("CMDinfo", K::PushButton, kWindow, {5580, 3600, 1095, 435}, 19, {}, {}, ":/pictures/info.png"),
+        spoken(button("CMDuscire", K::PushButton, kWindow, {6780, 3600, 2355, 435}, 20, "&Uscire"), {},
+               "Chiude il programma"),
+        spoken(button("CMDinfo", K::PushButton, kWindow, {5580, 3600, 1095, 435}, 19, {}, {},
+                      ":/pictures/info.png"),
+               {}, "Informazioni sul programma"),
 
         frame("Frame2", {5820, 0, 3315, 1455}, 12, "Ottimizza dimensioni del box"),
-        button("CMDottimizza", K::FlatButton, "Frame2", {2220, 300, 975, 1035}, 2, "&Ottimizza dimensioni",
-               kLavender, ":/pictures/ottimizza.bmp"),
-        resultLabel("LBLalt", "Frame2", {1260, 300, 735, 255}, 18, kGreen),
-        resultLabel("LBLlarg", "Frame2", {1260, 660, 735, 255}, 17, kYellow),
-        resultLabel("LBLpro", "Frame2", {1260, 1020, 735, 255}, 16, kOrange),
+        spoken(button("CMDottimizza", K::FlatButton, "Frame2", {2220, 300, 975, 1035}, 2,
+                      "&Ottimizza dimensioni", kLavender, ":/pictures/ottimizza.bmp"),
+               {}, "Propone altezza, larghezza e profondit\u00E0 della cassa in proporzione aurea"),
+        spoken(resultLabel("LBLalt", "Frame2", {1260, 300, 735, 255}, 18, kGreen), "Label5(1)",
+               "Altezza proposta della cassa, in centimetri"),
+        spoken(resultLabel("LBLlarg", "Frame2", {1260, 660, 735, 255}, 17, kYellow), "label10(1)",
+               "Larghezza proposta della cassa, in centimetri"),
+        spoken(resultLabel("LBLpro", "Frame2", {1260, 1020, 735, 255}, 16, kOrange), "LBL(2)",
+               "Profondit\u00E0 proposta della cassa, in centimetri"),
         captionLabel("Label5(1)", "Frame2", {120, 300, 855, 255}, 15, "Alt.    (cm)"),
         captionLabel("label10(1)", "Frame2", {120, 660, 855, 255}, 14, "Larg.  (cm)"),
         captionLabel("LBL(2)", "Frame2", {120, 1020, 855, 255}, 13, "Prof.  (cm)"),
 
         frame("Frame1", {5820, 1500, 3315, 1995}, 5, "Calcolo Kx"),
-        button("CMDcalcolaKx", K::FlatButton, "Frame1", {120, 1560, 3075, 315}, 1, "&Calcola Kx ", kPeach),
-        resultLabel("LBLvolcondotto", "Frame1", {2220, 900, 975, 255}, 25, kLightGrey),
+        spoken(button("CMDcalcolaKx", K::FlatButton, "Frame1", {120, 1560, 3075, 315}, 1, "&Calcola Kx ",
+                      kPeach),
+               {}, "Calcola la frequenza di accordo della cassa con i suoi condotti"),
+        spoken(resultLabel("LBLvolcondotto", "Frame1", {2220, 900, 975, 255}, 25, kLightGrey), "Label1",
+               "Volume occupato da un condotto, in decimetri cubi"),
         captionLabel("Label1", "Frame1", {120, 900, 1815, 255}, 24, "Volume condotto   (dm^3)", Align::Left),
-        resultLabel("LBLkx", "Frame1", {2220, 1200, 975, 255}, 11, kPeach),
+        spoken(resultLabel("LBLkx", "Frame1", {2220, 1200, 975, 255}, 11, kPeach), "Label4",
+               "Frequenza di accordo di cassa e condotti, in hertz"),
         captionLabel("Label4", "Frame1", {120, 1200, 1095, 255}, 10, "Kx  (Hz)"),
-        resultLabel("LBLsezione", "Frame1", {2220, 300, 975, 255}, 9, kLightGrey),
+        spoken(resultLabel("LBLsezione", "Frame1", {2220, 300, 975, 255}, 9, kLightGrey), "Label8",
+               "Sezione di un condotto, in centimetri quadrati"),
         captionLabel("Label8", "Frame1", {120, 300, 1815, 255}, 8, "Sezione condotto (cm^2)", Align::Left),
         captionLabel("Label9(1)", "Frame1", {120, 600, 1815, 255}, 7, "Diametro condotto    (cm)",
                      Align::Left),
-        resultLabel("LBLdia", "Frame1", {2220, 600, 975, 255}, 6, kLightGrey),
+        spoken(resultLabel("LBLdia", "Frame1", {2220, 600, 975, 255}, 6, kLightGrey), "Label9(1)",
+               "Diametro del condotto circolare di pari sezione, in centimetri"),
     };
 }
 

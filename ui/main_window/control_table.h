@@ -48,6 +48,11 @@ struct ControlSpec {
     std::optional<QColor> background;
     QString picture;     // resource path of the picture a control carries
     bool centred = true; // caption labels and result labels
+
+    // For a screen reader: the caption label that names an input or a result (a button names
+    // itself), and what the control is for, in Italian.
+    QString namedBy;
+    QString description;
 };
 
 // In creation order; a control inside a frame follows its frame.
