@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kx needs that are missing, then configures and builds it into build/.
+# Installs the Debian packages Kx needs that are missing, and configures and builds it.
 # Sourced by run.sh and test.sh; quick when everything is already there.
 set -euo pipefail
 
 kx_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
+# To build and run the program.
 kx_packages=(
-    cmake g++ make pkg-config
+    cmake g++ make
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation
 )
+# To check what the tests check: the desktop files' validators.
+kx_test_packages=(desktop-file-utils appstream)
+# To fuzz; the tests run without them, and say so.
+kx_fuzz_packages=(clang libclang-rt-14-dev)
 
 kx_install_missing() {
     local missing=()
@@ -27,10 +32,12 @@ kx_install_missing() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# kx_build <folder> [cmake options...]: configures once, then builds.
 kx_build() {
-    local build_dir="$kx_root/build"
+    local build_dir="$kx_root/$1"
+    shift
     if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-        cmake -S "$kx_root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+        cmake -S "$kx_root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     fi
     cmake --build "$build_dir" -j "$(nproc)"
 }
