@@ -15,19 +15,19 @@ QWidget* makeBareWindow() {
     auto* window = new QWidget;
     window->setFixedSize(615, 273);
     QHash<QString, QWidget*> containers;
-    for (const kx::ControlSpec& spec : kx::mainWindowControls()) {
-        QWidget* parent = spec.container.isEmpty() ? window : containers.value(spec.container);
+    for (const kx::ControlRow& row : kx::mainWindowControls()) {
+        QWidget* parent = row.container.isEmpty() ? window : containers.value(row.container);
         QWidget* control = nullptr;
-        switch (spec.kind) {
+        switch (row.kind) {
         case ControlKind::Frame:
             control = new QGroupBox(parent);
-            containers.insert(spec.name, control);
+            containers.insert(row.name, control);
             break;
         case ControlKind::Picture:
         case ControlKind::CaptionLabel:
         case ControlKind::RaisedLabel:
         case ControlKind::ResultLabel:
-            control = new QLabel(spec.caption, parent);
+            control = new QLabel(row.caption, parent);
             break;
         case ControlKind::TextField:
             control = new QLineEdit(parent);
@@ -40,7 +40,7 @@ QWidget* makeBareWindow() {
             break;
         case ControlKind::FlatButton:
         case ControlKind::PushButton:
-            control = new QPushButton(spec.caption, parent);
+            control = new QPushButton(row.caption, parent);
             break;
         case ControlKind::Line:
         case ControlKind::Rectangle:
@@ -48,9 +48,9 @@ QWidget* makeBareWindow() {
             control = new QWidget(parent);
             break;
         }
-        control->setGeometry(kx::toPixels(spec.place.left), kx::toPixels(spec.place.top),
-                             std::max(1, kx::toPixels(spec.place.width)),
-                             std::max(1, kx::toPixels(spec.place.height)));
+        control->setGeometry(kx::toPixels(row.place.left), kx::toPixels(row.place.top),
+                             std::max(1, kx::toPixels(row.place.width)),
+                             std::max(1, kx::toPixels(row.place.height)));
     }
     return window;
 }

@@ -20,8 +20,8 @@ namespace {
 
 constexpr QSize kButtonPictureSize(32, 32);
 
-QRect pixelRect(const ControlSpec& spec) {
-    const Twips& t = spec.place;
+QRect pixelRect(const ControlRow& row) {
+    const Twips& t = row.place;
     return {toPixels(t.left), toPixels(t.top), toPixels(t.width), toPixels(t.height)};
 }
 
@@ -34,40 +34,40 @@ void paint(QWidget* widget, QPalette::ColorRole role, const std::optional<QColor
     widget->setPalette(palette);
 }
 
-QLabel* makeLabel(const ControlSpec& spec, QWidget* container) {
+QLabel* makeLabel(const ControlRow& row, QWidget* container) {
     auto* label = new QLabel(container);
     label->setTextFormat(Qt::PlainText); // keeps the runs of blanks in the captions
-    label->setText(spec.caption);
-    label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
-    if (spec.kind == ControlKind::RaisedLabel) {
+    label->setText(row.caption);
+    label->setAlignment((row.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+    if (row.kind == ControlKind::RaisedLabel) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
         label->setPalette(palette);
         return label;
     }
     label->setAutoFillBackground(true);
-    paint(label, QPalette::Window, spec.background);
-    if (spec.kind == ControlKind::ResultLabel) {
+    paint(label, QPalette::Window, row.background);
+    if (row.kind == ControlKind::ResultLabel) {
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(1);
     }
     return label;
 }
 
-QLineEdit* makeTextField(const ControlSpec& spec, QWidget* container) {
+QLineEdit* makeTextField(const ControlRow& row, QWidget* container) {
     auto* field = new QLineEdit(container);
     field->setMaxLength(std::numeric_limits<int>::max());
-    paint(field, QPalette::Base, spec.background);
+    paint(field, QPalette::Base, row.background);
     return field;
 }
 
-QComboBox* makeComboBox(const ControlSpec& spec, QWidget* container) {
+QComboBox* makeComboBox(const ControlRow& row, QWidget* container) {
     auto* combo = new QComboBox(container);
     combo->setEditable(false);
     combo->addItems({"1", "2", "3", "4"});
     combo->setCurrentIndex(-1);
-    paint(combo, QPalette::Base, spec.background);
-    paint(combo, QPalette::Button, spec.background);
+    paint(combo, QPalette::Base, row.background);
+    paint(combo, QPalette::Button, row.background);
     return combo;
 }
 
@@ -82,77 +82,77 @@ QScrollBar* makeScrollBar(QWidget* container) {
     return bar;
 }
 
-QPushButton* makeButton(const ControlSpec& spec, QWidget* container) {
-    auto* button = new QPushButton(spec.caption, container);
+QPushButton* makeButton(const ControlRow& row, QWidget* container) {
+    auto* button = new QPushButton(row.caption, container);
     button->setAutoDefault(false);
     button->setDefault(false);
-    if (!spec.picture.isEmpty()) {
-        button->setIcon(QIcon(spec.picture));
+    if (!row.picture.isEmpty()) {
+        button->setIcon(QIcon(row.picture));
         button->setIconSize(kButtonPictureSize);
     }
-    if (spec.kind == ControlKind::FlatButton) {
+    if (row.kind == ControlKind::FlatButton) {
         button->setFlat(true);
-        paint(button, QPalette::Button, spec.background);
+        paint(button, QPalette::Button, row.background);
     }
     return button;
 }
 
-QLabel* makePicture(const ControlSpec& spec, QWidget* container) {
+QLabel* makePicture(const ControlRow& row, QWidget* container) {
     auto* picture = new QLabel(container);
     picture->setScaledContents(true);
-    picture->setPixmap(storedPicture(spec.picture));
+    picture->setPixmap(storedPicture(row.picture));
     return picture;
 }
 
-QWidget* makeControl(const ControlSpec& spec, QWidget* container) {
-    switch (spec.kind) {
+QWidget* makeControl(const ControlRow& row, QWidget* container) {
+    switch (row.kind) {
     case ControlKind::Frame: {
-        auto* frame = new QGroupBox(spec.caption, container);
+        auto* frame = new QGroupBox(row.caption, container);
         frame->setFont(frameCaptionFont());
         return frame;
     }
     case ControlKind::Picture:
-        return makePicture(spec, container);
+        return makePicture(row, container);
     case ControlKind::TextField:
-        return makeTextField(spec, container);
+        return makeTextField(row, container);
     case ControlKind::CaptionLabel:
     case ControlKind::RaisedLabel:
     case ControlKind::ResultLabel:
-        return makeLabel(spec, container);
+        return makeLabel(row, container);
     case ControlKind::ComboBox:
-        return makeComboBox(spec, container);
+        return makeComboBox(row, container);
     case ControlKind::ScrollBar:
         return makeScrollBar(container);
     case ControlKind::FlatButton:
     case ControlKind::PushButton:
-        return makeButton(spec, container);
+        return makeButton(row, container);
     case ControlKind::Line:
-        return new DrawnShape(QPoint(toPixels(spec.place.left), toPixels(spec.place.top)),
-                              QPoint(toPixels(spec.place.width), toPixels(spec.place.height)), container);
+        return new DrawnShape(QPoint(toPixels(row.place.left), toPixels(row.place.top)),
+                              QPoint(toPixels(row.place.width), toPixels(row.place.height)), container);
     case ControlKind::Rectangle:
-        return new DrawnShape(DrawnShape::Form::Rectangle, pixelRect(spec), *spec.background, container);
+        return new DrawnShape(DrawnShape::Form::Rectangle, pixelRect(row), *row.background, container);
     case ControlKind::Circle:
-        return new DrawnShape(DrawnShape::Form::Circle, pixelRect(spec), *spec.background, container);
+        return new DrawnShape(DrawnShape::Form::Circle, pixelRect(row), *row.background, container);
     }
     return nullptr;
 }
 
 // The name a screen reader announces: the caption that names the control, or the button's own,
 // without its access-key marker and with its runs of blanks closed up.
-void giveSpeech(QWidget* control, const ControlSpec& spec, const QHash<QString, QWidget*>& controls) {
+void giveSpeech(QWidget* control, const ControlRow& row, const QHash<QString, QWidget*>& controls) {
     QString name;
-    if (!spec.namedBy.isEmpty()) {
-        auto* caption = static_cast<QLabel*>(controls.value(spec.namedBy));
+    if (!row.namedBy.isEmpty()) {
+        auto* caption = static_cast<QLabel*>(controls.value(row.namedBy));
         // Labels the control for assistive tools too; the length caption ends up labelling the field.
         caption->setBuddy(control);
         name = caption->text();
     } else if (auto* button = qobject_cast<QPushButton*>(control); button && !button->text().isEmpty()) {
         name = button->text().remove(QLatin1Char('&'));
     } else {
-        name = spec.description;
+        name = row.description;
     }
     control->setAccessibleName(name.simplified());
-    control->setAccessibleDescription(spec.description);
+    control->setAccessibleDescription(row.description);
 }
 
 } // namespace
@@ -183,28 +183,28 @@ void makeTopArrowRaise(QScrollBar* scrollBar) {
 
 QHash<QString, QWidget*> buildControls(QWidget* window) {
     QHash<QString, QWidget*> controls;
-    for (const ControlSpec& spec : mainWindowControls()) {
-        QWidget* container = spec.container.isEmpty() ? window : controls.value(spec.container);
-        QWidget* control = makeControl(spec, container);
-        control->setObjectName(spec.name);
-        if (spec.kind != ControlKind::Frame) {
+    for (const ControlRow& row : mainWindowControls()) {
+        QWidget* container = row.container.isEmpty() ? window : controls.value(row.container);
+        QWidget* control = makeControl(row, container);
+        control->setObjectName(row.name);
+        if (row.kind != ControlKind::Frame) {
             control->setFont(windowFont());
         }
-        if (spec.kind != ControlKind::Line && spec.kind != ControlKind::Rectangle &&
-            spec.kind != ControlKind::Circle) {
-            control->setGeometry(pixelRect(spec));
+        if (row.kind != ControlKind::Line && row.kind != ControlKind::Rectangle &&
+            row.kind != ControlKind::Circle) {
+            control->setGeometry(pixelRect(row));
         }
-        controls.insert(spec.name, control);
+        controls.insert(row.name, control);
     }
-    for (const ControlSpec& spec : mainWindowControls()) {
-        if (!spec.description.isEmpty()) {
-            giveSpeech(controls.value(spec.name), spec, controls);
+    for (const ControlRow& row : mainWindowControls()) {
+        if (!row.description.isEmpty()) {
+            giveSpeech(controls.value(row.name), row, controls);
         }
     }
     // The lines cross the shapes they mark, so they lie above them.
-    for (const ControlSpec& spec : mainWindowControls()) {
-        if (spec.kind == ControlKind::Line) {
-            controls.value(spec.name)->raise();
+    for (const ControlRow& row : mainWindowControls()) {
+        if (row.kind == ControlKind::Line) {
+            controls.value(row.name)->raise();
         }
     }
     return controls;

@@ -16,76 +16,76 @@ const QColor kSolidYellow(255, 255, 0);
 
 const QString kWindow;
 
-ControlSpec control(const QString& name, ControlKind kind, const QString& container, Twips place, int focus) {
-    ControlSpec spec;
-    spec.name = name;
-    spec.kind = kind;
-    spec.container = container;
-    spec.place = place;
-    spec.focusPosition = focus;
-    return spec;
+ControlRow control(const QString& name, ControlKind kind, const QString& container, Twips place, int focus) {
+    ControlRow row;
+    row.name = name;
+    row.kind = kind;
+    row.container = container;
+    row.place = place;
+    row.focusPosition = focus;
+    return row;
 }
 
-ControlSpec frame(const QString& name, Twips place, int focus, const QString& caption = {}) {
-    ControlSpec spec = control(name, ControlKind::Frame, kWindow, place, focus);
-    spec.caption = caption;
-    return spec;
+ControlRow frame(const QString& name, Twips place, int focus, const QString& caption = {}) {
+    ControlRow row = control(name, ControlKind::Frame, kWindow, place, focus);
+    row.caption = caption;
+    return row;
 }
 
-ControlSpec textField(const QString& name, const QString& container, Twips place, int focus) {
-    ControlSpec spec = control(name, ControlKind::TextField, container, place, focus);
-    spec.background = kPaleYellow;
-    return spec;
+ControlRow textField(const QString& name, const QString& container, Twips place, int focus) {
+    ControlRow row = control(name, ControlKind::TextField, container, place, focus);
+    row.background = kPaleYellow;
+    return row;
 }
 
 enum class Align { Centred, Left };
 
-ControlSpec captionLabel(const QString& name, const QString& container, Twips place, int focus,
-                         const QString& caption, Align align = Align::Centred) {
-    ControlSpec spec = control(name, ControlKind::CaptionLabel, container, place, focus);
-    spec.caption = caption;
-    spec.background = kLightGrey;
-    spec.centred = align == Align::Centred;
-    return spec;
+ControlRow captionLabel(const QString& name, const QString& container, Twips place, int focus,
+                        const QString& caption, Align align = Align::Centred) {
+    ControlRow row = control(name, ControlKind::CaptionLabel, container, place, focus);
+    row.caption = caption;
+    row.background = kLightGrey;
+    row.centred = align == Align::Centred;
+    return row;
 }
 
-ControlSpec resultLabel(const QString& name, const QString& container, Twips place, int focus,
-                        const QColor& background) {
-    ControlSpec spec = control(name, ControlKind::ResultLabel, container, place, focus);
-    spec.background = background;
-    return spec;
+ControlRow resultLabel(const QString& name, const QString& container, Twips place, int focus,
+                       const QColor& background) {
+    ControlRow row = control(name, ControlKind::ResultLabel, container, place, focus);
+    row.background = background;
+    return row;
 }
 
-ControlSpec button(const QString& name, ControlKind kind, const QString& container, Twips place, int focus,
-                   const QString& caption, std::optional<QColor> background = {},
-                   const QString& picture = {}) {
-    ControlSpec spec = control(name, kind, container, place, focus);
-    spec.caption = caption;
-    spec.background = background;
-    spec.picture = picture;
-    return spec;
+ControlRow button(const QString& name, ControlKind kind, const QString& container, Twips place, int focus,
+                  const QString& caption, std::optional<QColor> background = {},
+                  const QString& picture = {}) {
+    ControlRow row = control(name, kind, container, place, focus);
+    row.caption = caption;
+    row.background = background;
+    row.picture = picture;
+    return row;
 }
 
-ControlSpec drawn(const QString& name, ControlKind kind, Twips place, std::optional<QColor> fill = {}) {
-    ControlSpec spec = control(name, kind, QStringLiteral("Frame5"), place, -1);
-    spec.background = fill;
-    return spec;
+ControlRow drawn(const QString& name, ControlKind kind, Twips place, std::optional<QColor> fill = {}) {
+    ControlRow row = control(name, kind, QStringLiteral("Frame5"), place, -1);
+    row.background = fill;
+    return row;
 }
 
 // What a screen reader says of the control: the caption that names it, and what it is for.
-ControlSpec spoken(ControlSpec spec, const QString& namedBy, const QString& description) {
-    spec.namedBy = namedBy;
-    spec.description = description;
-    return spec;
+ControlRow spoken(ControlRow row, const QString& namedBy, const QString& description) {
+    row.namedBy = namedBy;
+    row.description = description;
+    return row;
 }
 
-std::vector<ControlSpec> buildTable() {
+std::vector<ControlRow> buildTable() {
     using K = ControlKind;
-    ControlSpec image1 = control("Image1", K::Picture, "Frame6", {60, 180, 2235, 3240}, -1);
+    ControlRow image1 = control("Image1", K::Picture, "Frame6", {60, 180, 2235, 3240}, -1);
     image1.picture = QStringLiteral(":/pictures/image1_startup.bmp");
-    ControlSpec combo = control("CMBcondotti", K::ComboBox, "Frame4", {1920, 180, 1215, 315}, 22);
+    ControlRow combo = control("CMBcondotti", K::ComboBox, "Frame4", {1920, 180, 1215, 315}, 22);
     combo.background = kPaleYellow;
-    ControlSpec times = control("Label6", K::RaisedLabel, "Frame5", {1740, 720, 195, 195}, 33);
+    ControlRow times = control("Label6", K::RaisedLabel, "Frame5", {1740, 720, 195, 195}, 33);
     times.caption = QStringLiteral("X");
 
     return {
@@ -164,8 +164,8 @@ std::vector<ControlSpec> buildTable() {
 
 } // namespace
 
-std::span<const ControlSpec> mainWindowControls() {
-    static const std::vector<ControlSpec> table = buildTable();
+std::span<const ControlRow> mainWindowControls() {
+    static const std::vector<ControlRow> table = buildTable();
     return table;
 }
 

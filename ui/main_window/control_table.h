@@ -38,7 +38,7 @@ struct Twips {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
-struct ControlSpec {
+struct ControlRow {
     QString name;
     ControlKind kind = ControlKind::Frame;
     QString container; // empty: the window itself
@@ -56,7 +56,7 @@ struct ControlSpec {
 };
 
 // In creation order; a control inside a frame follows its frame.
-std::span<const ControlSpec> mainWindowControls();
+std::span<const ControlRow> mainWindowControls();
 
 // The window's client area, in twips.
 constexpr int kMainWindowWidth = 9225;

@@ -29,9 +29,9 @@ namespace {
 // The start-up focus order: each control that holds a position, by its position.
 QStringList startUpFocusOrder() {
     std::vector<std::pair<int, QString>> held;
-    for (const ControlSpec& spec : mainWindowControls()) {
-        if (spec.focusPosition >= 0) {
-            held.emplace_back(spec.focusPosition, spec.name);
+    for (const ControlRow& row : mainWindowControls()) {
+        if (row.focusPosition >= 0) {
+            held.emplace_back(row.focusPosition, row.name);
         }
     }
     std::sort(held.begin(), held.end());
