@@ -2,10 +2,10 @@
 
 #include "ui/info_window/info_text.h"
 #include "ui/main_window/control_table.h"
+#include "ui/main_window/screen_placement.h"
 #include "ui/main_window/window_look.h"
 
 #include <QPainter>
-#include <QScreen>
 
 #include <cmath>
 
@@ -34,12 +34,8 @@ FORMinfo::FORMinfo(QWidget* parent) : QDialog(parent) {
 }
 
 void FORMinfo::Form_Load() {
-    // Centred with its designed size; the smaller size then keeps that top-left corner. Before the
-    // window is first shown the desktop has given it no frame, so its outer size is its own.
-    const QScreen* screen = this->screen();
-    const QSize outer = frameGeometry().size();
-    const QSize whole = screen ? screen->geometry().size() : outer;
-    move(qRound((whole.width() - outer.width()) / 2.0f), qRound((whole.height() - outer.height()) / 2.0f));
+    // Centred with its designed size; the smaller size then keeps that top-left corner.
+    centreOnScreen(this);
     setFixedSize(toPixels(kOuterSize));
 }
 

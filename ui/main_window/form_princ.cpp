@@ -11,6 +11,7 @@
 #include "ui/main_window/guidance_picture.h"
 #include "ui/main_window/modal_dialogs.h"
 #include "ui/main_window/numeric_field_events.h"
+#include "ui/main_window/screen_placement.h"
 #include "ui/main_window/window_look.h"
 
 #include <QComboBox>
@@ -18,7 +19,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -106,13 +106,7 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
 FORMprinc::~FORMprinc() = default;
 
 void FORMprinc::Form_Load() {
-    const QScreen* screen = this->screen();
-    const QSize outer = frameGeometry().size();
-    const QSize whole = screen ? screen->geometry().size() : outer;
-    const float left = (whole.width() - outer.width()) / 2.0f;
-    const float top = (whole.height() - outer.height()) / 2.0f;
-    move(qRound(left), qRound(top));
-
+    centreOnScreen(this);
     CMBcondotti->setCurrentIndex(0);
     lunghezzaDigitata = true;
     lunghezzaReimpostata = false;
@@ -248,19 +242,7 @@ void FORMprinc::numericField_GotFocus(NumericField which) {
 }
 
 QLineEdit* FORMprinc::field(NumericField which) const {
-    switch (which) {
-    case NumericField::Volume:
-        return TXTvol;
-    case NumericField::Diameter:
-        return TXTdia;
-    case NumericField::Width:
-        return TXTlar;
-    case NumericField::Height:
-        return TXTalt;
-    case NumericField::Length:
-        return TXTlung;
-    }
-    return nullptr;
+    return control<QLineEdit>(controlName(which));
 }
 
 void FORMprinc::applyFocusOrder() {
