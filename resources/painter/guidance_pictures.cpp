@@ -5,6 +5,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include <functional>
+
 namespace painter {
 namespace {
 
@@ -78,11 +80,7 @@ void drawCutAway(QPainter& p) {
     p.restore();
 }
 
-QImage volumePicture() {
-    QImage image = background();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawTitle(p, QStringLiteral("Volume box"), QStringLiteral("dm\u00B3"));
+void markVolume(QPainter& p) {
     drawVentedBox(p, Port::Round);
     // The whole inside is the quantity: the faces tinted, the three edges measured.
     p.setPen(Qt::NoPen);
@@ -95,14 +93,9 @@ QImage volumePicture() {
     drawDimension(p, f.topLeft() - QPointF(14, 0), f.bottomLeft() - QPointF(14, 0), kMark);
     drawDimension(p, f.bottomRight() + QPointF(12, 6), kBox.back(f.bottomRight()) + QPointF(12, 6), kMark);
     drawLabel(p, QPointF(238, 250), QStringLiteral("V"));
-    return image;
 }
 
-QImage diameterPicture() {
-    QImage image = background();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawTitle(p, QStringLiteral("Diametro condotto"), QStringLiteral("cm"));
+void markDiameter(QPainter& p) {
     drawVentedBox(p, Port::Round);
     const QPointF left = kRoundPort - QPointF(kRoundPortRadius, 0);
     const QPointF right = kRoundPort + QPointF(kRoundPortRadius, 0);
@@ -114,18 +107,18 @@ QImage diameterPicture() {
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(kRoundPort, kRoundPortRadius, kRoundPortRadius);
     drawLabel(p, kRoundPort + QPointF(0, -44), QStringLiteral("\u00D8"));
-    return image;
 }
 
-QImage heightPicture() {
-    QImage image = background();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawTitle(p, QStringLiteral("Altezza condotto"), QStringLiteral("cm"));
+// The slot port, its outline marked.
+void markSlot(QPainter& p) {
     drawVentedBox(p, Port::Slot);
     p.setPen(QPen(kMark, 3));
     p.setBrush(Qt::NoBrush);
     p.drawRect(kSlot);
+}
+
+void markHeight(QPainter& p) {
+    markSlot(p);
     const double x = kSlot.left() - 14;
     p.setPen(QPen(kMark, 1.5, Qt::DashLine));
     p.drawLine(QPointF(x - 6, kSlot.top()), kSlot.topLeft());
@@ -133,25 +126,16 @@ QImage heightPicture() {
     drawDimension(p, QPointF(x, kSlot.top() - 22), QPointF(x, kSlot.top()), kMark, 2.5);
     drawDimension(p, QPointF(x, kSlot.bottom()), QPointF(x, kSlot.bottom() + 22), kMark, 2.5);
     drawLabel(p, QPointF(kSlot.center().x(), kSlot.top() - 30), QStringLiteral("Alt."));
-    return image;
 }
 
-QImage widthPicture() {
-    QImage image = background();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawTitle(p, QStringLiteral("Larghezza condotto"), QStringLiteral("cm"));
-    drawVentedBox(p, Port::Slot);
-    p.setPen(QPen(kMark, 3));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(kSlot);
+void markWidth(QPainter& p) {
+    markSlot(p);
     const double y = kSlot.bottom() + 18;
     p.setPen(QPen(kMark, 1.5, Qt::DashLine));
     p.drawLine(kSlot.bottomLeft(), QPointF(kSlot.left(), y + 6));
     p.drawLine(kSlot.bottomRight(), QPointF(kSlot.right(), y + 6));
     drawDimension(p, QPointF(kSlot.left(), y), QPointF(kSlot.right(), y), kMark);
     drawLabel(p, QPointF(kSlot.center().x(), kSlot.top() - 30), QStringLiteral("Larg."));
-    return image;
 }
 
 // A duct running from the front panel back into the box, seen through the cut-away side.
@@ -177,14 +161,7 @@ void drawDuct(QPainter& p, Port port, const QPointF& mouth, double halfHeight, d
     p.drawLine(end + half, end + half + QPointF(0, 22));
 }
 
-QImage lengthPicture(Port port) {
-    QImage image = background();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawTitle(p,
-              port == Port::Round ? QStringLiteral("Lunghezza condotto \u00D8")
-                                  : QStringLiteral("Lunghezza condotto rett."),
-              QStringLiteral("cm"));
+void markLength(QPainter& p, Port port) {
     drawCutAway(p);
     p.setBrush(kWood.top);
     p.setPen(QPen(kWood.edge, 2));
@@ -201,23 +178,34 @@ QImage lengthPicture(Port port) {
     }
     drawDuct(p, port, QPointF(kBox.front.right(), y), halfHeight, 0.7);
     drawLabel(p, QPointF(kBox.front.right() + 44, y - halfHeight - 48), QStringLiteral("L"));
-    return image;
 }
 
-QImage saved(const QImage& drawn) {
-    return drawn.scaled(kSavedSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+// A picture: the title over the light background, the drawing of its own, then the whole scaled
+// to the size the window shows it at.
+QImage picture(const QString& quantity, const QString& unit, const std::function<void(QPainter&)>& draw) {
+    QImage image = background();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawTitle(p, quantity, unit);
+    draw(p);
+    p.end();
+    return image.scaled(kSavedSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
 
 std::vector<GuidancePicture> guidancePictures() {
+    const QString cm = QStringLiteral("cm");
     return {
-        {QStringLiteral("boxVOL.jpg"), saved(volumePicture())},
-        {QStringLiteral("box_circDIAM.jpg"), saved(diameterPicture())},
-        {QStringLiteral("boxALT.jpg"), saved(heightPicture())},
-        {QStringLiteral("boxLARG.jpg"), saved(widthPicture())},
-        {QStringLiteral("box_circLUNG.jpg"), saved(lengthPicture(Port::Round))},
-        {QStringLiteral("boxLUNG.jpg"), saved(lengthPicture(Port::Slot))},
+        {QStringLiteral("boxVOL.jpg"),
+         picture(QStringLiteral("Volume box"), QStringLiteral("dm\u00B3"), markVolume)},
+        {QStringLiteral("box_circDIAM.jpg"), picture(QStringLiteral("Diametro condotto"), cm, markDiameter)},
+        {QStringLiteral("boxALT.jpg"), picture(QStringLiteral("Altezza condotto"), cm, markHeight)},
+        {QStringLiteral("boxLARG.jpg"), picture(QStringLiteral("Larghezza condotto"), cm, markWidth)},
+        {QStringLiteral("box_circLUNG.jpg"), picture(QStringLiteral("Lunghezza condotto \u00D8"), cm,
+                                                     [](QPainter& p) { markLength(p, Port::Round); })},
+        {QStringLiteral("boxLUNG.jpg"), picture(QStringLiteral("Lunghezza condotto rett."), cm,
+                                                [](QPainter& p) { markLength(p, Port::Slot); })},
     };
 }
 
