@@ -1,11 +1,12 @@
 // Typing into the real fields: the keystroke filter, the separator clean-up, the caret and Enter.
-#include "ui/main_window/kx_style.h"
-#include "ui/main_window/numeric_field_events.h"
+#include "ui/application.h"
 #include "ui/window_fixture.h"
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QPushButton>
+#include <QWindow>
 
 using namespace kxtest;
 
@@ -14,12 +15,13 @@ class TestEntryWindow : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(localeFollowsEnvironment());
-        kx::installLook();
+        kx::setUpApplication();
     }
     void typedCharacters_data();
     void typedCharacters();
     void controlKeysStillWork();
-    void characterCodes();
+    void everyTypingPathIsFiltered_data();
+    void everyTypingPathIsFiltered();
     void separatorTable_data();
     void separatorTable();
     void caretEndsAfterTheText();
@@ -85,19 +87,43 @@ void TestEntryWindow::controlKeysStillWork() {
     QCOMPARE(length->text(), QStringLiteral("112abc"));
 }
 
-void TestEntryWindow::characterCodes() {
-    using kx::NumericFieldEvents;
-    auto code = [](int key, Qt::KeyboardModifiers modifiers, const QString& text) {
-        return NumericFieldEvents::characterCode(QKeyEvent(QEvent::KeyPress, key, modifiers, text));
-    };
-    QCOMPARE(code(Qt::Key_5, {}, "5"), std::optional<qint16>(53));
-    QCOMPARE(code(Qt::Key_Return, {}, "\r"), std::optional<qint16>(13));
-    QCOMPARE(code(Qt::Key_C, Qt::ControlModifier, "c"), std::optional<qint16>(3));
-    QCOMPARE(code(Qt::Key_V, Qt::ControlModifier, "\x16"), std::optional<qint16>(22));
-    QCOMPARE(code(Qt::Key_Left, {}, ""), std::nullopt);
-    QCOMPARE(code(Qt::Key_Shift, Qt::ShiftModifier, ""), std::nullopt);
-    QCOMPARE(code(Qt::Key_Tab, {}, "\t"), std::nullopt);
-    QCOMPARE(code(Qt::Key_unknown, {}, QString(QChar(0xFFFD))), std::optional<qint16>(qint16(0xFFFD)));
+// Characters as the desktop delivers them: a key whose text is one or two UTF-16 units (a character
+// beyond 16 bits, a dead key that found no partner), or an input method's commit.
+void TestEntryWindow::everyTypingPathIsFiltered_data() {
+    QTest::addColumn<bool>("inputMethod");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    const QString boldNine = QString::fromUcs4(U"\U0001D7D7");
+    const QString pointInLow16Bits = QString::fromUcs4(U"\U0001002E");
+    QTest::newRow("key: accented letter") << false << QString::fromUtf8("\u00E9") << "";
+    QTest::newRow("key: superscript one") << false << QString::fromUtf8("\u00B9") << "";
+    QTest::newRow("key: en dash") << false << QString::fromUtf8("\u2013") << "";
+    QTest::newRow("key: emoji") << false << QString::fromUcs4(U"\U0001F600") << "";
+    QTest::newRow("key: bold nine") << false << boldNine << "";
+    QTest::newRow("key: beyond 16 bits, a point below") << false << pointInLow16Bits << "";
+    QTest::newRow("key: dead acute, then 7") << false << QString::fromUtf8("\u00B47") << "7";
+    QTest::newRow("key: dead acute, then point") << false << QString::fromUtf8("\u00B4.") << localised(".");
+    QTest::newRow("input method: accented letter") << true << QString::fromUtf8("\u00F1") << "";
+    QTest::newRow("input method: digits among others")
+        << true << QString::fromUtf8("1\u00E92.5,x") + boldNine << localised("12.5");
+}
+
+void TestEntryWindow::everyTypingPathIsFiltered() {
+    QFETCH(bool, inputMethod);
+    QFETCH(QString, typed);
+    Window w;
+    QVERIFY(w.showActive());
+    QLineEdit* volume = w.field("TXTvol");
+    QTest::mouseClick(volume, Qt::LeftButton);
+    if (inputMethod) {
+        QVERIFY(volume->testAttribute(Qt::WA_InputMethodEnabled));
+        QInputMethodEvent commit;
+        commit.setCommitString(typed);
+        QCoreApplication::sendEvent(QGuiApplication::focusObject(), &commit);
+    } else {
+        QTest::sendKeyEvent(QTest::Click, w.form.windowHandle(), Qt::Key_unknown, typed, Qt::NoModifier);
+    }
+    QTEST(volume->text(), "shown");
 }
 
 // Each row brings a field to a state by typing, then types one more change. Keys: "<" Home, ">" End,

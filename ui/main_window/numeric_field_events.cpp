@@ -1,24 +1,24 @@
 #include "ui/main_window/numeric_field_events.h"
 
-#include <QCoreApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QScopedValueRollback>
 
 namespace kx {
 namespace {
 
 constexpr int kControlMask = 0x1F;
+constexpr char32_t kLastControl = 31;
 
 bool cameBack(Qt::FocusReason reason) {
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
-// The key that types the character, for the key event that carries it.
-int keyOf(QChar c) {
-    const char16_t unit = c.toUpper().unicode();
-    return unit < 0x80 ? int(unit) : int(Qt::Key_unknown);
+// The code the filter sees for a character: its 16 bits taken as signed, as the fields' handlers
+// always had them (beyond 32767 negative); a character beyond 16 bits is no typable code at all.
+Module1::CharCode codeOf(char32_t c) {
+    return c > 0xFFFF ? Module1::CharCode(-1) : Module1::CharCode(char16_t(c));
 }
 
 } // namespace
@@ -28,22 +28,8 @@ NumericFieldEvents::NumericFieldEvents(NumericFieldHandlers handlers, QObject* p
 }
 
 void NumericFieldEvents::watch(QLineEdit* field, NumericField which) {
-    field->setAttribute(Qt::WA_InputMethodEnabled, false);
     fields.insert(field, which);
     field->installEventFilter(this);
-}
-
-std::optional<Module1::CharCode> NumericFieldEvents::characterCode(const QKeyEvent& event) {
-    const QString text = event.text();
-    if (text.size() != 1 || event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) {
-        return std::nullopt;
-    }
-    const QChar c = text.front();
-    // Ctrl with a letter types its control code (Ctrl+C is 3), whatever text the platform gave.
-    if ((event.modifiers() & Qt::ControlModifier) && c.isLetter() && c.unicode() < 0x80) {
-        return Module1::CharCode(c.unicode() & kControlMask);
-    }
-    return Module1::CharCode(c.unicode()); // beyond 32767 the code turns negative, as it is swallowed
 }
 
 bool NumericFieldEvents::eventFilter(QObject* watched, QEvent* event) {
@@ -53,9 +39,12 @@ bool NumericFieldEvents::eventFilter(QObject* watched, QEvent* event) {
     }
     switch (event->type()) {
     case QEvent::KeyPress:
-        return keyPress(static_cast<QLineEdit*>(watched), *found, static_cast<QKeyEvent*>(event));
+        return keyPress(static_cast<QLineEdit*>(watched), *found, *static_cast<QKeyEvent*>(event));
     case QEvent::KeyRelease:
         handlers.keyUp(*found);
+        return false;
+    case QEvent::InputMethod:
+        inputMethodCommit(*found, *static_cast<QInputMethodEvent*>(event));
         return false;
     case QEvent::FocusIn:
         handlers.focusIn(*found, cameBack(static_cast<QFocusEvent*>(event)->reason()));
@@ -65,27 +54,46 @@ bool NumericFieldEvents::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool NumericFieldEvents::keyPress(QLineEdit* field, NumericField which, QKeyEvent* event) {
-    if (delivering) {
+bool NumericFieldEvents::keyPress(QLineEdit* field, NumericField which, const QKeyEvent& event) {
+    QString typed = event.text();
+    // Ctrl with a letter types its control code (Ctrl+C is 3), whatever text the platform gave.
+    if ((event.modifiers() & Qt::ControlModifier) && typed.size() == 1 && typed.front().isLetter() &&
+        typed.front().unicode() < 0x80) {
+        typed = QChar(typed.front().unicode() & kControlMask);
+    }
+    if (typed.isEmpty()) {
+        return false; // a key that types nothing: an arrow, Shift, Home
+    }
+    const QString kept = filtered(which, typed);
+    // A control key goes on as it came, so the field still deletes, copies and pastes.
+    if (typed.size() == 1 && typed.front().unicode() <= kLastControl) {
         return false;
     }
-    const auto typed = characterCode(*event);
-    if (!typed) {
-        return false;
-    }
-    Module1::CharCode code = *typed;
-    handlers.keyPress(which, code);
-    if (code == *typed) {
-        return false;
-    }
-    if (code != Module1::kSwallowed) {
-        const QChar replaced{char16_t(code)};
-        QKeyEvent replacement(event->type(), keyOf(replaced), event->modifiers(), QString(replaced),
-                              event->isAutoRepeat(), ushort(event->count()));
-        const QScopedValueRollback guard(delivering, true);
-        QCoreApplication::sendEvent(field, &replacement);
+    if (!kept.isEmpty()) {
+        field->insert(kept);
     }
     return true;
+}
+
+void NumericFieldEvents::inputMethodCommit(NumericField which, QInputMethodEvent& event) {
+    if (!event.commitString().isEmpty()) {
+        event.setCommitString(filtered(which, event.commitString()), event.replacementStart(),
+                              event.replacementLength());
+    }
+}
+
+// Each character through the key-press handler; the printable characters it delivers, in order.
+// The control characters it delivers act as keys (Enter, Backspace), never as text.
+QString NumericFieldEvents::filtered(NumericField which, const QString& typed) {
+    QString kept;
+    for (const char32_t c : typed.toUcs4()) {
+        Module1::CharCode code = codeOf(c);
+        handlers.keyPress(which, code);
+        if (code > Module1::CharCode(kLastControl)) {
+            kept += QChar(char16_t(code));
+        }
+    }
+    return kept;
 }
 
 } // namespace kx

@@ -1,9 +1,11 @@
 // The keyboard and focus events of the five numeric fields, turned into the program's handlers.
 //
-// Each typed character reaches the key-press handler as a character code before the field inserts
-// it; the handler may keep it, replace it or swallow it (code 0). Keys that type nothing (arrows,
-// Shift, Tab) are no key presses. The focus arriving in a field is reported with whether it only
-// came back with the window (the window reactivated, a popup closed).
+// Every character that typing delivers reaches the key-press handler as a character code before
+// the field inserts it, whatever its path: a key event (one character, a surrogate pair, or the
+// several characters of a dead key that found no partner) or an input method's commit. The handler
+// keeps, replaces or swallows (code 0) each one; what it keeps of a printable character is inserted
+// into the field, a control character goes on as the key it came with. Pasted text takes neither
+// path and reaches the field as it is.
 #pragma once
 
 #include "entry/module1.h"
@@ -14,6 +16,7 @@
 
 #include <functional>
 
+class QInputMethodEvent;
 class QKeyEvent;
 class QLineEdit;
 
@@ -29,21 +32,18 @@ class NumericFieldEvents : public QObject {
 public:
     NumericFieldEvents(NumericFieldHandlers handlers, QObject* parent);
 
-    // Watches the field; text from input methods is kept out, so every character comes as a key.
     void watch(QLineEdit* field, NumericField which);
-
-    // The character code of a typed text, or none when the key types nothing.
-    static std::optional<Module1::CharCode> characterCode(const QKeyEvent& event);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool keyPress(QLineEdit* field, NumericField which, QKeyEvent* event);
+    bool keyPress(QLineEdit* field, NumericField which, const QKeyEvent& event);
+    void inputMethodCommit(NumericField which, QInputMethodEvent& event);
+    QString filtered(NumericField which, const QString& typed);
 
     NumericFieldHandlers handlers;
     QHash<QObject*, NumericField> fields;
-    bool delivering = false; // a replaced character on its way into the field
 };
 
 } // namespace kx
