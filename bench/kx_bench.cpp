@@ -6,8 +6,8 @@
 // Runs on the offscreen platform unless QT_QPA_PLATFORM names another.
 #include "bare_window.h"
 
+#include "ui/application.h"
 #include "ui/main_window/form_princ.h"
-#include "ui/main_window/kx_style.h"
 #include "ui/main_window/modal_dialogs.h"
 
 #include <QApplication>
@@ -86,7 +86,7 @@ int startUp(int argc, char* argv[], bool kx) {
     QApplication app(argc, argv);
     std::unique_ptr<QWidget> window;
     if (kx) {
-        kx::installLook();
+        kx::setUpApplication();
         window = std::make_unique<kx::FORMprinc>();
     } else {
         window.reset(makeBareWindow());
@@ -146,7 +146,7 @@ void typeKey(QWidget* field, int key, const QString& text) {
 
 void measureInteraction(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    kx::installLook();
+    kx::setUpApplication();
     SilentDialogs dialogs;
     kx::FORMprinc form(&dialogs);
     form.show();

@@ -10,8 +10,9 @@
 namespace painter {
 namespace {
 
-constexpr QSize kSize(298, 432);      // drawn at twice the size of the picture control...
-constexpr QSize kSavedSize(149, 216); // ...and saved at its size: the window shows it as it is
+// Twice the size of the picture control, which scales it to its area: sharp on a screen of twice
+// the density too.
+constexpr QSize kSize(298, 432);
 const QColor kMark(215, 20, 20);
 const QColor kCaption(20, 20, 60);
 const BoxColours kWood{QColor(176, 120, 64), QColor(206, 156, 98), QColor(138, 90, 44), QColor(60, 36, 16)};
@@ -180,8 +181,7 @@ void markLength(QPainter& p, Port port) {
     drawLabel(p, QPointF(kBox.front.right() + 44, y - halfHeight - 48), QStringLiteral("L"));
 }
 
-// A picture: the title over the light background, the drawing of its own, then the whole scaled
-// to the size the window shows it at.
+// A picture: the title over the light background, then the drawing of its own.
 QImage picture(const QString& quantity, const QString& unit, const std::function<void(QPainter&)>& draw) {
     QImage image = background();
     QPainter p(&image);
@@ -189,7 +189,7 @@ QImage picture(const QString& quantity, const QString& unit, const std::function
     drawTitle(p, quantity, unit);
     draw(p);
     p.end();
-    return image.scaled(kSavedSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
 }
 
 } // namespace

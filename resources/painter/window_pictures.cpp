@@ -5,8 +5,6 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include <limits>
-
 namespace painter {
 namespace {
 
@@ -18,36 +16,9 @@ QList<QRgb> sixteenColours() {
             qRgb(0, 0, 255),     qRgb(0, 255, 255), qRgb(255, 255, 255), qRgb(255, 0, 255)};
 }
 
-// Maps each pixel to the nearest colour of the table; pixels mostly transparent take entry 0 when
-// that entry is transparent.
-QImage reduceColours(const QImage& picture, const QList<QRgb>& table) {
-    const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
-    const bool firstIsTransparent = qAlpha(table.first()) == 0;
-    QImage reduced(source.size(), QImage::Format_Indexed8);
-    reduced.setColorTable(table);
-    for (int y = 0; y < source.height(); ++y) {
-        for (int x = 0; x < source.width(); ++x) {
-            const QRgb pixel = source.pixel(x, y);
-            if (firstIsTransparent && qAlpha(pixel) < 128) {
-                reduced.setPixel(x, y, 0);
-                continue;
-            }
-            int best = firstIsTransparent ? 1 : 0;
-            int bestDistance = std::numeric_limits<int>::max();
-            for (int i = best; i < table.size(); ++i) {
-                const int dr = qRed(pixel) - qRed(table[i]);
-                const int dg = qGreen(pixel) - qGreen(table[i]);
-                const int db = qBlue(pixel) - qBlue(table[i]);
-                const int distance = dr * dr + dg * dg + db * db;
-                if (distance < bestDistance) {
-                    bestDistance = distance;
-                    best = i;
-                }
-            }
-            reduced.setPixel(x, y, uint(best));
-        }
-    }
-    return reduced;
+// The nearest colour of the table for each pixel; a mostly transparent pixel takes a transparent entry.
+QImage reduceTo(const QImage& picture, const QList<QRgb>& table) {
+    return picture.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither | Qt::AvoidDither);
 }
 
 QImage canvas(int width, int height, QColor background) {
@@ -56,11 +27,19 @@ QImage canvas(int width, int height, QColor background) {
     return image;
 }
 
+// Each picture is designed on 32 x 32 and drawn at any multiple of it.
+constexpr double kDesignSize = 32;
+void scaleToDesign(QPainter& p, int size) {
+    p.scale(size / kDesignSize, size / kDesignSize);
+}
+
 } // namespace
 
-QImage windowIcon() {
-    QImage image = canvas(32, 32, Qt::transparent);
+QImage loudspeakerIcon(int size) {
+    QImage image = canvas(size, size, Qt::transparent);
     QPainter p(&image);
+    scaleToDesign(p, size);
+    p.setRenderHint(QPainter::Antialiasing, size > kDesignSize); // the window's own keeps hard edges
     const QColor edge(64, 64, 64);
     p.setPen(QPen(edge, 1));
     // Magnet and pole piece at the back.
@@ -78,7 +57,11 @@ QImage windowIcon() {
     p.setBrush(QColor(192, 192, 192));
     p.drawRect(27, 1, 3, 29);
     p.end();
-    return reduceColours(image, sixteenColours());
+    return image;
+}
+
+QImage windowIcon(int size) {
+    return reduceTo(loudspeakerIcon(size), sixteenColours());
 }
 
 QImage startUpPicture() {
@@ -124,9 +107,10 @@ QImage startUpPicture() {
     return image.convertToFormat(QImage::Format_RGB888);
 }
 
-QImage optimiserPicture() {
-    QImage image = canvas(32, 32, Qt::black);
+QImage optimiserPicture(int size) {
+    QImage image = canvas(size, size, Qt::black);
     QPainter p(&image);
+    scaleToDesign(p, size);
     const Box box{QRectF(4, 10, 17, 20), QPointF(8, -7)};
     drawBox(p, box, {QColor(255, 230, 0), QColor(210, 170, 110), QColor(0, 170, 60), QColor(40, 40, 40)});
     p.setPen(Qt::NoPen);
@@ -138,9 +122,10 @@ QImage optimiserPicture() {
     return image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
 }
 
-QImage informationIcon() {
-    QImage image = canvas(32, 32, Qt::transparent);
+QImage informationIcon(int size) {
+    QImage image = canvas(size, size, Qt::transparent);
     QPainter p(&image);
+    scaleToDesign(p, size);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0, 0, 255), 2.5));
     p.setBrush(Qt::white);
@@ -154,7 +139,7 @@ QImage informationIcon() {
     stem.addRect(12, 23, 8, 2);
     p.drawPath(stem.simplified());
     p.end();
-    return reduceColours(image, sixteenColours());
+    return reduceTo(image, sixteenColours());
 }
 
 } // namespace painter

@@ -1,5 +1,5 @@
 // Every caption and every result must fit its control in the window's font: nothing is clipped.
-#include "ui/main_window/kx_style.h"
+#include "ui/application.h"
 #include "ui/window_fixture.h"
 
 #include <QGroupBox>
@@ -14,7 +14,7 @@ class TestCaptionFit : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(localeFollowsEnvironment());
-        kx::installLook();
+        kx::setUpApplication();
     }
     void labelsFit();
     void framesFit();

@@ -1,7 +1,7 @@
 // Entering a numeric field: the fields of the other port shape emptied, the focus order rearranged,
 // and the field's guidance picture shown.
 #include "entry/field_guidance.h"
-#include "ui/main_window/kx_style.h"
+#include "ui/application.h"
 #include "ui/main_window/modal_dialogs.h"
 #include "ui/window_fixture.h"
 
@@ -91,7 +91,7 @@ void fillAll(Window& w) {
 
 void TestGuidanceWindow::initTestCase() {
     QVERIFY(localeFollowsEnvironment());
-    kx::installLook();
+    kx::setUpApplication();
     QVERIFY(pictures.isValid());
     for (const auto& [name, colour] : kTestPictures) {
         writePicture(pictures.path() + name, colour);
@@ -314,7 +314,7 @@ void TestGuidanceWindow::builtPicturesBesideTheProgram() {
         QCOMPARE(reader.format(), QByteArray("jpeg"));
         const QImage picture = reader.read();
         QVERIFY2(!picture.isNull(), qPrintable(path));
-        QVERIFY(picture.width() >= 149 && picture.height() >= 216);
+        QCOMPARE(picture.size(), QSize(298, 432)); // twice the control, sharp at a scale of 2
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         contents.insert(file.readAll());

@@ -1,8 +1,8 @@
 // The information window: its frame, its place, its fifteen lines, its modality, and what the main
 // window does when it closes.
+#include "ui/application.h"
 #include "ui/info_window/form_info.h"
 #include "ui/info_window/info_text.h"
-#include "ui/main_window/kx_style.h"
 #include "ui/main_window/modal_dialogs.h"
 #include "ui/window_fixture.h"
 
@@ -17,7 +17,7 @@ class TestInfoWindow : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(localeFollowsEnvironment());
-        kx::installLook();
+        kx::setUpApplication();
     }
     void frameAndPlace();
     void fifteenLines();
@@ -36,12 +36,17 @@ void TestInfoWindow::frameAndPlace() {
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog); // a dialog: no task-bar entry of its own
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(info.minimumSize(), QSize(608, 220));
-    QCOMPARE(info.maximumSize(), QSize(608, 220));
-    // The top-left corner of the window centred with its designed 626 x 195.
+    // The outer size, frame and title bar included, is 608 x 220; its top-left corner is the one of
+    // the window centred with its designed client area of 626 x 195 and the same frame.
+    const QMargins frame = info.windowHandle()->frameMargins();
+    QVERIFY(!frame.isNull()); // the offscreen desktop draws a frame too
+    QCOMPARE(info.frameGeometry().size(), QSize(608, 220));
+    QCOMPARE(info.minimumSize(), QSize(608, 220).shrunkBy(frame));
+    QCOMPARE(info.maximumSize(), info.minimumSize());
+    const QSize designed = QSize(626, 195).grownBy(frame);
     const QSize screen = info.screen()->geometry().size();
-    QVERIFY(qAbs(info.x() - (screen.width() - 626) / 2) <= 1);
-    QVERIFY(qAbs(info.y() - (screen.height() - 195) / 2) <= 1);
+    QVERIFY(qAbs(info.frameGeometry().x() - (screen.width() - designed.width()) / 2) <= 1);
+    QVERIFY(qAbs(info.frameGeometry().y() - (screen.height() - designed.height()) / 2) <= 1);
     const kx::FORMprinc main;
     QCOMPARE(info.windowIcon().pixmap(32).toImage(), main.windowIcon().pixmap(32).toImage());
 }

@@ -1,5 +1,5 @@
 // The tuning calculation as a user runs it: typing into the fields and pressing "Calcola Kx".
-#include "ui/main_window/kx_style.h"
+#include "ui/application.h"
 #include "ui/window_fixture.h"
 
 #include <QComboBox>
@@ -14,7 +14,7 @@ class TestTuningWindow : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(localeFollowsEnvironment());
-        kx::installLook();
+        kx::setUpApplication();
     }
     void workedResults_data();
     void workedResults();
@@ -25,6 +25,8 @@ private slots:
     void accessKeys();
     void exitButtonClosesTheWindow();
     void missingDataMessageBox();
+    void longResultNeverReadsAsAnotherNumber_data();
+    void longResultNeverReadsAsAnotherNumber();
 };
 
 namespace {
@@ -204,6 +206,47 @@ void TestTuningWindow::missingDataMessageBox() {
     QCOMPARE(text, QStringLiteral("    Non vi sono dati sufficienti per eseguire il calcolo ...      "));
     QCOMPARE(icon, QMessageBox::NoIcon);
     QCOMPARE(buttons, 1);
+}
+
+void TestTuningWindow::longResultNeverReadsAsAnotherNumber_data() {
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<bool>("cut"); // whether some result no longer fits even the smallest face
+    QTest::newRow("fits a smaller face") << "99999" << false;
+    QTest::newRow("cut with a mark") << "9999999999" << true;
+}
+
+// Every result label shows its value whole, or a beginning of it followed by the mark "…", and
+// never wider than the label; the whole value is then its tooltip and accessible name.
+void TestTuningWindow::longResultNeverReadsAsAnotherNumber() {
+    QFETCH(QString, diameter);
+    QFETCH(bool, cut);
+    Window w;
+    QVERIFY(w.showActive());
+    enter(w, {"50", diameter, {}, {}, "2000"});
+    pressCalcola(w);
+    bool anyCut = false;
+    for (const char* name : {"LBLsezione", "LBLvolcondotto", "LBLkx"}) {
+        const auto* label = w.find<QLabel>(name);
+        QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
+                label->contentsRect().width());
+        QVERIFY(label->font().pixelSize() >= 8);
+        if (label->text().endsWith(QChar(0x2026))) {
+            anyCut = true;
+            QVERIFY(label->toolTip().startsWith(label->text().chopped(1)));
+            QCOMPARE(label->accessibleName(), label->toolTip());
+            QVERIFY(QLocale::system().toDouble(label->toolTip()) > 1e15);
+        } else {
+            QVERIFY(label->toolTip().isEmpty());
+        }
+    }
+    QCOMPARE(anyCut, cut);
+    const auto* portVolume = w.find<QLabel>("LBLvolcondotto");
+    QVERIFY(portVolume->font().pixelSize() < w.find<QLabel>("LBLkx")->font().pixelSize()); // made to fit
+    enter(w, {"50", "10", {}, {}, "20"});
+    pressCalcola(w);
+    QCOMPARE(portVolume->text(), localised("1.57")); // an ordinary result looks as it always did
+    QCOMPARE(portVolume->font(), w.find<QLabel>("LBLkx")->font());
+    QVERIFY(portVolume->toolTip().isEmpty());
 }
 
 QTEST_MAIN(TestTuningWindow)

@@ -1,6 +1,6 @@
 // The main window as it opens: its controls, their places and looks, and the state start-up leaves.
+#include "ui/application.h"
 #include "ui/main_window/drawn_shape.h"
-#include "ui/main_window/kx_style.h"
 #include "ui/main_window/stored_picture.h"
 #include "ui/window_fixture.h"
 
@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWindow>
 
 using namespace kxtest;
 
@@ -19,7 +20,7 @@ class TestWindowLayout : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(localeFollowsEnvironment());
-        kx::installLook();
+        kx::setUpApplication();
     }
     void everyControlInItsPlace_data();
     void everyControlInItsPlace();
@@ -223,6 +224,13 @@ void TestWindowLayout::windowFrame() {
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QVERIFY(!w.form.windowIcon().isNull());
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("net.kxcalc.kx")); // as its launcher
+    // Centred by its outer size, frame and title bar included.
+    QVERIFY(w.showActive());
+    QVERIFY(!w.form.windowHandle()->frameMargins().isNull());
+    const QPoint offCentre = w.form.frameGeometry().center() - w.form.screen()->geometry().center();
+    QVERIFY2(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1,
+             qPrintable(QString("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
 }
 
 void TestWindowLayout::startUpState() {
@@ -265,9 +273,10 @@ void TestWindowLayout::lengthSliderRange() {
     Window w;
     auto* slider = w.find<QScrollBar>("VSLungcond");
     QCOMPARE(slider->orientation(), Qt::Vertical);
-    QCOMPARE(slider->minimum(), 1);
-    QCOMPARE(slider->maximum(), 500);
-    QCOMPARE(slider->value(), 250);
+    // Negated lengths, the longest port at the top.
+    QCOMPARE(slider->minimum(), -500);
+    QCOMPARE(slider->maximum(), -1);
+    QCOMPARE(slider->value(), -250);
     QCOMPARE(slider->singleStep(), 1);
     QCOMPARE(slider->pageStep(), 1);
 }
@@ -314,6 +323,13 @@ void TestWindowLayout::carriedPictures() {
     QCOMPARE(startUpPicture.pixel(0, 0), qRgb(0, 0, 0));
     for (const QImage& picture : {icon, info, startUpPicture}) {
         QVERIFY2(distinctColours(picture) >= 5, "a picture, not a blank");
+    }
+    // Twice the size, under the names Qt takes on a screen of twice the density, at the same depth.
+    for (const char* doubled :
+         {":/pictures/kx_icon@2x.png", ":/pictures/info@2x.png", ":/pictures/ottimizza@2x.bmp"}) {
+        const QImage picture(QString::fromLatin1(doubled));
+        QCOMPARE(picture.size(), QSize(64, 64));
+        QVERIFY(picture.colorCount() <= (QByteArray(doubled).endsWith(".bmp") ? 256 : 16));
     }
     Window w;
     QVERIFY(!w.find<QPushButton>("CMDottimizza")->icon().isNull());

@@ -12,7 +12,7 @@
 namespace kx {
 namespace {
 
-// The window as designed, then its outer size once placed; twips.
+// The client area as designed, then the outer size once placed; twips.
 constexpr QSize kDesignedSize(9390, 2925);
 constexpr QSize kOuterSize(9120, 3300);
 
@@ -34,9 +34,11 @@ FORMinfo::FORMinfo(QWidget* parent) : QDialog(parent) {
 }
 
 void FORMinfo::Form_Load() {
-    // Centred with its designed size; the smaller size then keeps that top-left corner.
-    centreOnScreen(this);
-    setFixedSize(toPixels(kOuterSize));
+    // Centred with its designed outer size; the smaller outer size then keeps that top-left corner.
+    placeWithFrame(this, [this](const QMargins& frame) {
+        centreOnScreen(this, toPixels(kDesignedSize).grownBy(frame));
+        setFixedSize(toPixels(kOuterSize).shrunkBy(frame));
+    });
 }
 
 void FORMinfo::paintEvent(QPaintEvent*) {

@@ -73,12 +73,12 @@ QComboBox* makeComboBox(const ControlRow& row, QWidget* container) {
 
 QScrollBar* makeScrollBar(QWidget* container) {
     auto* bar = new QScrollBar(Qt::Vertical, container);
-    bar->setRange(kShortestPort, kLongestPort);
+    // Negated lengths: the longest port at the top (see FORMprinc::spinLength).
+    bar->setRange(-kLongestPort, -kShortestPort);
     bar->setSingleStep(1);
     bar->setPageStep(1);
-    bar->setValue(kSliderStartValue);
+    bar->setValue(-kSliderStartValue);
     bar->setFocusPolicy(Qt::StrongFocus);
-    makeTopArrowRaise(bar);
     return bar;
 }
 
@@ -156,30 +156,6 @@ void giveSpeech(QWidget* control, const ControlRow& row, const QHash<QString, QW
 }
 
 } // namespace
-
-void makeTopArrowRaise(QScrollBar* scrollBar) {
-    // The action has moved the slider position, but not yet the value: put the position where
-    // the opposite step takes it.
-    QObject::connect(scrollBar, &QScrollBar::actionTriggered, scrollBar, [scrollBar](int action) {
-        const int value = scrollBar->value();
-        switch (action) {
-        case QAbstractSlider::SliderSingleStepAdd:
-            scrollBar->setSliderPosition(value - scrollBar->singleStep());
-            break;
-        case QAbstractSlider::SliderSingleStepSub:
-            scrollBar->setSliderPosition(value + scrollBar->singleStep());
-            break;
-        case QAbstractSlider::SliderPageStepAdd:
-            scrollBar->setSliderPosition(value - scrollBar->pageStep());
-            break;
-        case QAbstractSlider::SliderPageStepSub:
-            scrollBar->setSliderPosition(value + scrollBar->pageStep());
-            break;
-        default:
-            break;
-        }
-    });
-}
 
 QHash<QString, QWidget*> buildControls(QWidget* window) {
     QHash<QString, QWidget*> controls;

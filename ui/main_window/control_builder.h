@@ -5,15 +5,10 @@
 #include <QString>
 #include <QWidget>
 
-class QScrollBar;
-
 namespace kx {
 
 // Creates every control of the table inside the window, named, placed and coloured; returns them by
 // name. Frames are created before the controls they hold.
 QHash<QString, QWidget*> buildControls(QWidget* window);
-
-// The scroll bar's top arrow raises its value, as a spin control's does.
-void makeTopArrowRaise(QScrollBar* scrollBar);
 
 } // namespace kx

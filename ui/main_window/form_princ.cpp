@@ -9,8 +9,10 @@
 #include "ui/main_window/control_builder.h"
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/guidance_picture.h"
+#include "ui/main_window/held_press.h"
 #include "ui/main_window/modal_dialogs.h"
 #include "ui/main_window/numeric_field_events.h"
+#include "ui/main_window/result_label.h"
 #include "ui/main_window/screen_placement.h"
 #include "ui/main_window/window_look.h"
 
@@ -51,7 +53,7 @@ template <typename Control> Control* FORMprinc::control(const QString& name) con
 FORMprinc::FORMprinc(ModalDialogs* dialogs)
     : ownDialogs(dialogs ? nullptr : std::make_unique<DesktopDialogs>()),
       dialogs(dialogs ? dialogs : ownDialogs.get()), focusOrder(startUpFocusOrder()),
-      pictureFolder(programFolder()) {
+      heldPress(new HeldPress(this)), pictureFolder(programFolder()) {
     setObjectName(QStringLiteral("FORMprinc"));
     setWindowTitle(QStringLiteral("Kx"));
     setWindowIcon(kxIcon());
@@ -106,7 +108,7 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
 FORMprinc::~FORMprinc() = default;
 
 void FORMprinc::Form_Load() {
-    centreOnScreen(this);
+    placeWithFrame(this, [this](const QMargins& frame) { centreOnScreen(this, size().grownBy(frame)); });
     CMBcondotti->setCurrentIndex(0);
     lunghezzaDigitata = true;
     lunghezzaReimpostata = false;
@@ -144,12 +146,13 @@ void FORMprinc::CMDottimizza_Click() {
     if (!box) {
         return;
     }
-    LBLalt->setText(box->height);
-    LBLlarg->setText(box->width);
-    LBLpro->setText(box->depth);
+    showResult(LBLalt, box->height);
+    showResult(LBLlarg, box->width);
+    showResult(LBLpro, box->depth);
 }
 
 void FORMprinc::CMDinfo_Click() {
+    heldPress->end();
     dialogs->showInformation(this);
     Form_Activate(); // the main window is active again
 }
@@ -159,15 +162,15 @@ void FORMprinc::VSLungcond_Change() {
     if (lunghezzaDigitata) {
         lunghezzaDigitata = false;
         if (const auto typed = takenOverLength(TXTlung->text(), userLocale())) {
-            VSLungcond->setValue(*typed);
+            setSpinLength(*typed);
         }
     }
     if (lunghezzaReimpostata) {
         lunghezzaReimpostata = false;
-        VSLungcond->setValue(kShortestPort);
+        setSpinLength(kShortestPort);
         return;
     }
-    TXTlung->setText(lengthText(VSLungcond->value()));
+    TXTlung->setText(lengthText(spinLength()));
     showKx(calcolaKx());
 }
 
@@ -203,19 +206,31 @@ std::optional<double> FORMprinc::calcolaKx() {
                                        TXTlung->text(), CMBcondotti->currentText()},
                                       locale);
     if (!tuning) {
+        heldPress->end();
         dialogs->showMissingData(this);
         TXTlung->setText(lengthText(kShortestPort));
         lunghezzaReimpostata = true;
         return std::nullopt;
     }
-    LBLsezione->setText(tuning->section);
-    LBLdia->setText(tuning->equivalentDiameter);
-    LBLvolcondotto->setText(tuning->portVolume);
+    showResult(LBLsezione, tuning->section);
+    showResult(LBLdia, tuning->equivalentDiameter);
+    showResult(LBLvolcondotto, tuning->portVolume);
     return tuning->kx;
 }
 
 void FORMprinc::showKx(std::optional<double> kx) {
-    LBLkx->setText(resultText(kx, userLocale()));
+    showResult(LBLkx, resultText(kx, userLocale()));
+}
+
+// The spin runs over the negated lengths: its top end is the longest port, and every input Qt gives
+// a scroll bar (its arrows, Up and Down, PageUp and PageDown, Home and End, the wheel) goes the way
+// its top arrow goes, towards a longer port.
+int FORMprinc::spinLength() const {
+    return -VSLungcond->value();
+}
+
+void FORMprinc::setSpinLength(int length) {
+    VSLungcond->setValue(-length);
 }
 
 void FORMprinc::numericField_FocusIn(NumericField which, bool cameBack) {

@@ -21,6 +21,7 @@ class QScrollBar;
 
 namespace kx {
 
+class HeldPress;
 class ModalDialogs;
 
 class FORMprinc : public QWidget {
@@ -56,6 +57,8 @@ private:
     std::optional<double> calcolaKx();
     void showKx(std::optional<double> kx);
     void applyFocusOrder();
+    int spinLength() const;
+    void setSpinLength(int length);
     QLineEdit* field(NumericField which) const;
 
     template <typename Control> Control* control(const QString& name) const;
@@ -65,6 +68,7 @@ private:
     QHash<QString, QWidget*> controls;
     FocusOrder focusOrder;
     Module1 module1;
+    HeldPress* heldPress;
     QString pictureFolder;
     bool shownBefore = false;
     bool activating = false; // the activation runs the focus entry itself

@@ -1,6 +1,5 @@
 #include "ui/main_window/kx_style.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -102,8 +101,19 @@ void KxStyle::drawControl(ControlElement element, const QStyleOption* option, QP
     QProxyStyle::drawControl(element, option, painter, widget);
 }
 
-void installLook() {
-    QApplication::setStyle(new KxStyle);
+void KxStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                 const QWidget* widget) const {
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    // The classic style marks a scroll bar's focus on its handle, which two arrows leave no room for:
+    // a dotted frame just inside its edge shows it instead.
+    if (control == CC_ScrollBar && (option->state & State_HasFocus) &&
+        option->rect.height() < 2 * kRoomForArrowGlyph) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(*option);
+        focus.rect = option->rect.adjusted(1, 1, -1, -1);
+        focus.backgroundColor = option->palette.color(QPalette::Button);
+        proxy()->drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+    }
 }
 
 } // namespace kx

@@ -1,6 +1,6 @@
 // The program's look: the classic Windows style of Qt, with the few things the window draws its
-// own way: flat text fields with a thin border, flat coloured buttons, and a button picture
-// standing above its caption, which wraps.
+// own way: flat text fields with a thin border, flat coloured buttons, a button picture standing
+// above its caption, which wraps, and a scroll bar of two arrows that shows when it has the focus.
 #pragma once
 
 #include <QProxyStyle>
@@ -15,9 +15,8 @@ public:
                        const QWidget* widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget = nullptr) const override;
 };
-
-// Makes this the style of the whole application.
-void installLook();
 
 } // namespace kx

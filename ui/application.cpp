@@ -1,0 +1,14 @@
+#include "ui/application.h"
+
+#include "ui/main_window/kx_style.h"
+
+#include <QApplication>
+
+namespace kx {
+
+void setUpApplication() {
+    QApplication::setStyle(new KxStyle);
+    QGuiApplication::setDesktopFileName(QStringLiteral(KX_APP_ID));
+}
+
+} // namespace kx
