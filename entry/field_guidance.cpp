@@ -60,16 +60,36 @@ const Positions& diameterAside() {
 FieldGuidance guidanceFor(NumericField entered, bool diameterHoldsText) {
     switch (entered) {
     case NumericField::Height:
-        return {{NumericField::Diameter}, heightFirst(), picture::height()};
+        return {{NumericField::Diameter},
+                heightFirst(),
+                picture::height(),
+                QStringLiteral("altezza del condotto rettangolare, in centimetri")};
     case NumericField::Diameter:
-        return {{NumericField::Width, NumericField::Height}, heightFirst(), picture::circularDiameter()};
+        return {{NumericField::Width, NumericField::Height},
+                heightFirst(),
+                picture::circularDiameter(),
+                QStringLiteral("diametro del condotto circolare, in centimetri")};
     case NumericField::Volume:
-        return {{}, widthFirst(), picture::volume()};
+        return {{},
+                widthFirst(),
+                picture::volume(),
+                QStringLiteral("volume netto della cassa, in decimetri cubi")};
     case NumericField::Width:
-        return {{NumericField::Diameter}, diameterAside(), picture::width()};
+        return {{NumericField::Diameter},
+                diameterAside(),
+                picture::width(),
+                QStringLiteral("larghezza del condotto rettangolare, in centimetri")};
     case NumericField::Length:
-        return {
-            {}, widthFirst(), diameterHoldsText ? picture::circularLength() : picture::rectangularLength()};
+        if (diameterHoldsText) {
+            return {{},
+                    widthFirst(),
+                    picture::circularLength(),
+                    QStringLiteral("lunghezza del condotto circolare, in centimetri")};
+        }
+        return {{},
+                widthFirst(),
+                picture::rectangularLength(),
+                QStringLiteral("lunghezza del condotto rettangolare, in centimetri")};
     }
     return {};
 }

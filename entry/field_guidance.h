@@ -16,6 +16,7 @@ struct FieldGuidance {
     QList<NumericField> emptied;              // in this order
     QList<std::pair<QString, int>> positions; // focus positions to set, in this order
     QString picture;                          // file name, after the program's folder
+    QString shows;                            // what the picture shows, for a screen reader
 };
 
 // The effects of entering the field. The length picture tells a circular port from a rectangular

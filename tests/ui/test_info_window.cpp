@@ -6,6 +6,7 @@
 #include "ui/main_window/modal_dialogs.h"
 #include "ui/window_fixture.h"
 
+#include <QAccessible>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -114,6 +115,12 @@ void TestInfoWindow::textIsDrawn() {
     QVERIFY(!inked(image.copy(0, 0, 6, image.height()), 0, image.height())); // 100 twips from the left
     // Nothing draws the text once only: a later paint draws it again.
     QCOMPARE(info.grab().toImage(), image);
+    // A screen reader reads the drawn lines as the window's description, one line each.
+    const QStringList read =
+        QAccessible::queryAccessibleInterface(&info)->text(QAccessible::Description).split('\n');
+    QCOMPARE(read.size(), 12); // lines 2 to 13
+    QVERIFY(read.first().startsWith("Questo programma non si prefigge"));
+    QVERIFY(read.last().endsWith("un buon inizio !..."));
 }
 
 namespace {

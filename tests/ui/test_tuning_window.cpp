@@ -2,6 +2,7 @@
 #include "ui/application.h"
 #include "ui/window_fixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,6 +28,7 @@ private slots:
     void missingDataMessageBox();
     void longResultNeverReadsAsAnotherNumber_data();
     void longResultNeverReadsAsAnotherNumber();
+    void screenReaderHearsTheResult();
 };
 
 namespace {
@@ -247,6 +249,25 @@ void TestTuningWindow::longResultNeverReadsAsAnotherNumber() {
     QCOMPARE(portVolume->text(), localised("1.57")); // an ordinary result looks as it always did
     QCOMPARE(portVolume->font(), w.find<QLabel>("LBLkx")->font());
     QVERIFY(portVolume->toolTip().isEmpty());
+}
+
+// A result label reads as its value, labelled by its caption, in the user's notation. It has no
+// name of its own: that is what lets Qt tell a screen reader of each change of its text (the
+// offscreen platform has no accessibility bus to catch those events on).
+void TestTuningWindow::screenReaderHearsTheResult() {
+    Window w;
+    QVERIFY(w.showActive());
+    enter(w, {"50", "10", {}, {}, "20"});
+    pressCalcola(w);
+    for (const char* name : {"LBLsezione", "LBLvolcondotto", "LBLkx"}) {
+        QVERIFY(w.find(name)->accessibleName().isEmpty());
+    }
+    QAccessibleInterface* result = QAccessible::queryAccessibleInterface(w.find("LBLkx"));
+    QCOMPARE(result->text(QAccessible::Name), localised("41.56"));
+    const auto labels = result->relations(QAccessible::Label); // its caption, then its frame
+    QVERIFY(!labels.isEmpty());
+    QCOMPARE(labels.first().first->object(), w.find("Label4"));
+    QVERIFY(!result->text(QAccessible::Description).isEmpty());
 }
 
 QTEST_MAIN(TestTuningWindow)

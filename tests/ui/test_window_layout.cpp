@@ -36,6 +36,7 @@ private slots:
     void carriedPictures();
     void screenReaderNames_data();
     void screenReaderNames();
+    void screenReaderSeesTheWindow();
 };
 
 void TestWindowLayout::everyControlInItsPlace_data() {
@@ -341,27 +342,20 @@ void TestWindowLayout::carriedPictures() {
 void TestWindowLayout::screenReaderNames_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("spoken");
-    auto row = [](const char* name, const char* spoken) {
+    auto row = [](const char* name, const QString& spoken) {
         QTest::newRow(name) << name << spoken;
     };
-    row("TXTvol", "Volume box (dm^3)");
+    row("TXTvol", QString::fromUtf8("Volume box (dm\u00B3)"));
     row("TXTalt", "Alt. (cm)");
     row("TXTlar", "Larg. (cm)");
     row("TXTdia", "Diam. (cm)");
     row("TXTlung", "Lunghezza cond. (cm)");
-    row("VSLungcond", "Lunghezza cond. (cm)");
+    row("VSLungcond", "Passo della lunghezza del condotto");
     row("CMBcondotti", "Numero condotti");
-    row("LBLsezione", "Sezione condotto (cm^2)");
-    row("LBLdia", "Diametro condotto (cm)");
-    row("LBLvolcondotto", "Volume condotto (dm^3)");
-    row("LBLkx", "Kx (Hz)");
-    row("LBLalt", "Alt. (cm)");
-    row("LBLlarg", "Larg. (cm)");
-    row("LBLpro", "Prof. (cm)");
     row("CMDcalcolaKx", "Calcola Kx");
     row("CMDottimizza", "Ottimizza dimensioni");
     row("CMDuscire", "Uscire");
-    row("CMDinfo", "Informazioni sul programma");
+    row("CMDinfo", "Informazioni");
 }
 
 void TestWindowLayout::screenReaderNames() {
@@ -369,20 +363,45 @@ void TestWindowLayout::screenReaderNames() {
     QFETCH(QString, spoken);
     Window w;
     QWidget* control = w.find(qPrintable(name));
-    QVERIFY(control);
-    QCOMPARE(control->accessibleName(), spoken);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-    QVERIFY(accessible);
     if (!qobject_cast<QComboBox*>(control)) { // on Linux a combo box's name is its value
         QCOMPARE(accessible->text(QAccessible::Name), spoken);
     }
-    QVERIFY(!accessible->text(QAccessible::Description).isEmpty());
-    // The caption beside it is its label; the length's caption labels the field, not the spin.
+    const QString description = accessible->text(QAccessible::Description);
+    QVERIFY(!description.isEmpty() && description != spoken);
+    // A field that empties the other port shape's fields says so.
+    QCOMPARE(description.contains("svuot"), name == "TXTalt" || name == "TXTlar" || name == "TXTdia");
+    // The caption beside an input is its label.
     if (!name.startsWith("CMD") && name != "VSLungcond") {
         const auto labels = accessible->relations(QAccessible::Label);
         QVERIFY(!labels.isEmpty());
-        QCOMPARE(labels.first().first->text(QAccessible::Name).simplified(), spoken);
+        QCOMPARE(
+            labels.first().first->object()->property("text").toString().simplified().replace("^3", "\u00B3"),
+            spoken);
     }
+}
+
+void TestWindowLayout::screenReaderSeesTheWindow() {
+    Window w;
+    QVERIFY(w.showActive());
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&w.form);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Kx"));
+    for (const char* drawing : {"Line1", "Line2", "Shape1", "Shape2"}) {
+        QAccessibleInterface* silent = QAccessible::queryAccessibleInterface(w.find(drawing));
+        QVERIFY(silent->text(QAccessible::Name).isEmpty());
+        QVERIFY(silent->state().invisible);
+    }
+    // The spin reads as a length, from 1 to 500.
+    QAccessibleValueInterface* spin =
+        QAccessible::queryAccessibleInterface(w.find("VSLungcond"))->valueInterface();
+    QCOMPARE(spin->currentValue().toInt(), 250);
+    QCOMPARE(spin->minimumValue().toInt(), 1);
+    QCOMPARE(spin->maximumValue().toInt(), 500);
+    // The picture says what it shows: at start-up, the port's height.
+    QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(w.find("Image1"));
+    QCOMPARE(picture->text(QAccessible::Name),
+             QStringLiteral("Figura: altezza del condotto rettangolare, in centimetri"));
 }
 
 QTEST_MAIN(TestWindowLayout)

@@ -30,6 +30,12 @@ FORMinfo::FORMinfo(QWidget* parent) : QDialog(parent) {
     setModal(true);
     setFont(windowFont());
     resize(toPixels(kDesignedSize));
+    // The drawn lines, for a screen reader: each one a line of the description.
+    QStringList lines;
+    for (const InfoLine& line : informationLines()) {
+        lines << line.text.trimmed();
+    }
+    setAccessibleDescription(lines.join(QLatin1Char('\n')).trimmed());
     Form_Load();
 }
 

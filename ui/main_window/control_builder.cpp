@@ -1,6 +1,7 @@
 #include "ui/main_window/control_builder.h"
 
 #include "calc/port_length.h"
+#include "ui/accessible_roles.h"
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/drawn_shape.h"
 #include "ui/main_window/stored_picture.h"
@@ -79,6 +80,7 @@ QScrollBar* makeScrollBar(QWidget* container) {
     bar->setPageStep(1);
     bar->setValue(-kSliderStartValue);
     bar->setFocusPolicy(Qt::StrongFocus);
+    presentNegated(bar);
     return bar;
 }
 
@@ -137,22 +139,30 @@ QWidget* makeControl(const ControlRow& row, QWidget* container) {
     return nullptr;
 }
 
-// The name a screen reader announces: the caption that names the control, or the button's own,
-// without its access-key marker and with its runs of blanks closed up.
+// A caption as a screen reader should say it: runs of blanks closed up, powers as superscripts
+// rather than a caret.
+QString spokenCaption(const QString& caption) {
+    return caption.simplified()
+        .replace(QLatin1String("^3"), QStringLiteral("\u00B3"))
+        .replace(QLatin1String("^2"), QStringLiteral("\u00B2"));
+}
+
+// What a screen reader says of the control. An input is named by the caption beside it, a button by
+// its own caption, without its access-key marker. A result label is read as its value, labelled by
+// its caption: a fixed name would hide the value and the changes its text announces.
 void giveSpeech(QWidget* control, const ControlRow& row, const QHash<QString, QWidget*>& controls) {
-    QString name;
-    if (!row.namedBy.isEmpty()) {
-        auto* caption = static_cast<QLabel*>(controls.value(row.namedBy));
-        // Labels the control for assistive tools too; the length caption ends up labelling the field.
-        caption->setBuddy(control);
-        name = caption->text();
-    } else if (auto* button = qobject_cast<QPushButton*>(control); button && !button->text().isEmpty()) {
-        name = button->text().remove(QLatin1Char('&'));
-    } else {
-        name = row.description;
-    }
-    control->setAccessibleName(name.simplified());
     control->setAccessibleDescription(row.description);
+    if (!row.namedBy.isEmpty()) {
+        auto* caption = qobject_cast<QLabel*>(controls.value(row.namedBy));
+        caption->setBuddy(control); // the caption labels the control for assistive tools
+        if (row.kind != ControlKind::ResultLabel) {
+            control->setAccessibleName(spokenCaption(caption->text()));
+        }
+    } else if (auto* button = qobject_cast<QPushButton*>(control); button && !button->text().isEmpty()) {
+        control->setAccessibleName(button->text().remove(QLatin1Char('&')).simplified());
+    } else {
+        control->setAccessibleName(row.spokenName);
+    }
 }
 
 } // namespace

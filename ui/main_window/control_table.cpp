@@ -79,6 +79,13 @@ ControlRow spoken(ControlRow row, const QString& namedBy, const QString& descrip
     return row;
 }
 
+// The same, for a control that no caption names.
+ControlRow named(ControlRow row, const QString& name, const QString& description) {
+    row.spokenName = name;
+    row.description = description;
+    return row;
+}
+
 std::vector<ControlRow> buildTable() {
     using K = ControlKind;
     ControlRow image1 = control("Image1", K::Picture, "Frame6", {60, 180, 2235, 3240}, -1);
@@ -98,16 +105,18 @@ std::vector<ControlRow> buildTable() {
         captionLabel("Label2", "Frame3", {120, 360, 1695, 255}, 4, "Volume box      (dm^3)"),
 
         frame("Frame5", {2460, 720, 3255, 1935}, 26, "Dimensioni condotto"),
-        spoken(control("VSLungcond", K::ScrollBar, "Frame5", {2940, 1500, 255, 255}, 36), "Label3",
-               "Allunga o accorcia il condotto di un centimetro e ricalcola Kx"),
+        named(control("VSLungcond", K::ScrollBar, "Frame5", {2940, 1500, 255, 255}, 36),
+              "Passo della lunghezza del condotto",
+              "Allunga o accorcia il condotto di un centimetro e ricalcola Kx; la prima volta riprende la "
+              "lunghezza scritta"),
         spoken(textField("TXTlung", "Frame5", {1980, 1500, 915, 255}, 30), "Label3",
                "Lunghezza del condotto reflex, in centimetri"),
         spoken(textField("TXTlar", "Frame5", {1980, 660, 915, 255}, 29), "Label7(0)",
-               "Larghezza del condotto rettangolare, in centimetri"),
+               "Larghezza del condotto rettangolare, in centimetri; entrandovi si svuota il diametro"),
         spoken(textField("TXTalt", "Frame5", {780, 660, 915, 255}, 28), "Label5(0)",
-               "Altezza del condotto rettangolare, in centimetri"),
+               "Altezza del condotto rettangolare, in centimetri; entrandovi si svuota il diametro"),
         spoken(textField("TXTdia", "Frame5", {1980, 1140, 915, 255}, 27), "Label9(0)",
-               "Diametro del condotto circolare, in centimetri"),
+               "Diametro del condotto circolare, in centimetri; entrandovi si svuotano altezza e larghezza"),
         drawn("Line2", K::Line, {1920, 1170, 1680, 1350}),
         drawn("Line1", K::Line, {765, 660, 480, 915}),
         drawn("Shape2", K::Circle, {1590, 1170, 435, 195}, kSolidYellow),
@@ -124,9 +133,9 @@ std::vector<ControlRow> buildTable() {
 
         spoken(button("CMDuscire", K::PushButton, kWindow, {6780, 3600, 2355, 435}, 20, "&Uscire"), {},
                "Chiude il programma"),
-        spoken(button("CMDinfo", K::PushButton, kWindow, {5580, 3600, 1095, 435}, 19, {}, {},
-                      ":/pictures/info.png"),
-               {}, "Informazioni sul programma"),
+        named(button("CMDinfo", K::PushButton, kWindow, {5580, 3600, 1095, 435}, 19, {}, {},
+                     ":/pictures/info.png"),
+              "Informazioni", "Apre la finestra che spiega le due funzioni del programma"),
 
         frame("Frame2", {5820, 0, 3315, 1455}, 12, "Ottimizza dimensioni del box"),
         spoken(button("CMDottimizza", K::FlatButton, "Frame2", {2220, 300, 975, 1035}, 2,

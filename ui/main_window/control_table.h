@@ -49,9 +49,10 @@ struct ControlRow {
     QString picture;     // resource path of the picture a control carries
     bool centred = true; // caption labels and result labels
 
-    // For a screen reader: the caption label that names an input or a result (a button names
-    // itself), and what the control is for, in Italian.
+    // For a screen reader: the caption label that names an input or labels a result (a button names
+    // itself, a control without either has a name of its own), and what the control is for, in Italian.
     QString namedBy;
+    QString spokenName;
     QString description;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/main_window/drawn_shape.h"
 
+#include "ui/accessible_roles.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -30,6 +32,7 @@ DrawnShape::DrawnShape(const QPoint& from, const QPoint& to, QWidget* container)
 void DrawnShape::makeInert() {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+    presentAsDecoration(this);
 }
 
 void DrawnShape::paintEvent(QPaintEvent*) {

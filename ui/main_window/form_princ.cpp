@@ -6,6 +6,7 @@
 #include "calc/port_tuning.h"
 #include "entry/enter_condition.h"
 #include "entry/field_guidance.h"
+#include "ui/accessible_roles.h"
 #include "ui/main_window/control_builder.h"
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/guidance_picture.h"
@@ -56,6 +57,7 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
       heldPress(new HeldPress(this)), pictureFolder(programFolder()) {
     setObjectName(QStringLiteral("FORMprinc"));
     setWindowTitle(QStringLiteral("Kx"));
+    presentAsWindow(this);
     setWindowIcon(kxIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -149,6 +151,8 @@ void FORMprinc::CMDottimizza_Click() {
     showResult(LBLalt, box->height);
     showResult(LBLlarg, box->width);
     showResult(LBLpro, box->depth);
+    announce(CMDottimizza, QStringLiteral("Altezza %1, larghezza %2, profondit\u00E0 %3 centimetri")
+                               .arg(box->height, box->width, box->depth));
 }
 
 void FORMprinc::CMDinfo_Click() {
@@ -220,6 +224,9 @@ std::optional<double> FORMprinc::calcolaKx() {
 
 void FORMprinc::showKx(std::optional<double> kx) {
     showResult(LBLkx, resultText(kx, userLocale()));
+    if (kx) {
+        announce(LBLkx, QStringLiteral("Kx %1 hertz").arg(LBLkx->text()));
+    }
 }
 
 // The spin runs over the negated lengths: its top end is the longest port, and every input Qt gives
@@ -254,6 +261,7 @@ void FORMprinc::numericField_GotFocus(NumericField which) {
     }
     applyFocusOrder();
     Image1->setPixmap(loadGuidancePicture(pictureFolder, guidance.picture));
+    Image1->setAccessibleName(QStringLiteral("Figura: ") + guidance.shows);
 }
 
 QLineEdit* FORMprinc::field(NumericField which) const {

@@ -2,6 +2,7 @@
 
 #include "ui/main_window/window_look.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -27,6 +28,13 @@ void showResult(QLabel* label, const QString& value) {
     }
     label->setToolTip(whole);
     label->setText(shown);
+}
+
+void announce([[maybe_unused]] QWidget* source, [[maybe_unused]] const QString& message) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(source, message);
+    QAccessible::updateAccessibility(&event);
+#endif
 }
 
 } // namespace kx
