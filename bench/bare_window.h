@@ -1,5 +1,6 @@
-// A window of plain Qt widgets, as many and of the same kinds as the main window holds, placed
-// and sized alike but with nothing of Kx's own: the yardstick for Kx's start-up.
+// A window of the plain Qt widgets the main window holds, as many, of the same kinds, placed and
+// sized alike, but without their captions' fonts, colours, pictures or any handler: the yardstick
+// for Kx's start-up.
 #pragma once
 
 #include <QWidget>

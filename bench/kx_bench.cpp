@@ -8,7 +8,6 @@
 
 #include "ui/application.h"
 #include "ui/main_window/form_princ.h"
-#include "ui/main_window/modal_dialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -117,13 +116,6 @@ std::optional<StartUp> runStartUp(const QString& program, const char* which) {
     return StartUp{(activated - started) / 1000.0, peak / 1024.0};
 }
 
-// Shows neither the message nor the information window: the measures run on their own.
-class SilentDialogs : public kx::ModalDialogs {
-public:
-    void showMissingData(QWidget*) override {}
-    void showInformation(QWidget*) override {}
-};
-
 // The median time of one call, in microseconds.
 double medianMicroseconds(int repetitions, const std::function<void()>& once) {
     std::vector<double> times;
@@ -147,8 +139,7 @@ void typeKey(QWidget* field, int key, const QString& text) {
 void measureInteraction(int argc, char* argv[]) {
     QApplication app(argc, argv);
     kx::setUpApplication();
-    SilentDialogs dialogs;
-    kx::FORMprinc form(&dialogs);
+    kx::FORMprinc form; // the fields are filled: no message opens
     form.show();
     QCoreApplication::processEvents();
     auto* volume = form.findChild<QLineEdit*>("TXTvol");
@@ -170,8 +161,7 @@ void measureInteraction(int argc, char* argv[]) {
     const double correction = medianMicroseconds(kRepetitions, [&] { typeKey(volume, Qt::Key_Period, "."); });
     volume->setText("50");
     const double enter = medianMicroseconds(kRepetitions, [&] { typeKey(volume, Qt::Key_Return, "\r"); });
-    spin->setValue(100); // takes over the length once
-    bool up = true;
+    bool up = true; // the first step takes the typed length over
     const double spinStep = medianMicroseconds(kRepetitions, [&] {
         spin->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
         up = !up;

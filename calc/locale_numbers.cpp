@@ -19,7 +19,7 @@ std::optional<float> readSingle(const QString& text, const QLocale& locale) {
     if (!ok || !std::isfinite(value)) {
         return std::nullopt;
     }
-    return value;
+    return value + 0.0f; // a pasted "-0" is a plain 0: no result may show "-0.00"
 }
 
 std::optional<double> readDouble(const QString& text, const QLocale& locale) {
@@ -31,13 +31,12 @@ std::optional<double> readDouble(const QString& text, const QLocale& locale) {
     return value;
 }
 
-// A zero keeps no sign on screen: "-0" would read as a negative measure.
 QString generalText(float value, const QLocale& locale) {
-    return locale.toString(value == 0.0f ? 0.0 : double(value), 'G', 7);
+    return locale.toString(double(value), 'G', 7);
 }
 
 QString twoDecimals(double value, const QLocale& locale) {
-    return locale.toString(value == 0.0 ? 0.0 : value, 'f', 2);
+    return locale.toString(value, 'f', 2);
 }
 
 QString resultText(std::optional<double> value, const QLocale& locale) {

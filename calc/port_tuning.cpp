@@ -25,16 +25,16 @@ std::optional<float> readMeasure(const QString& text, const QLocale& locale) {
     return value;
 }
 
-bool finite(float value) {
-    return std::isfinite(value);
-}
-
 // The values both port shapes feed into Kx, in the units of the formula.
 struct Working {
     float volumePerPort; // V, cubic inches
     float length;        // L, inches
     float section;       // S, square inches
 };
+
+bool finite(const Working& w) {
+    return std::isfinite(w.volumePerPort) && std::isfinite(w.length) && std::isfinite(w.section);
+}
 
 std::optional<double> tuningFrequency(const Working& w) {
     const double r = std::sqrt(double(w.section));
@@ -50,80 +50,70 @@ std::optional<double> tuningFrequency(const Working& w) {
     return kx;
 }
 
-std::optional<PortTuning> rectangularPort(float volume, float width, float height, float length, int ports,
-                                          const QLocale& locale) {
+std::variant<PortTuning, NoTuning> rectangularPort(float volume, float width, float height, float length,
+                                                   int ports, const QLocale& locale) {
     const Working w{float(volume * kCubicCentimetresPerLitre * kCubicInchesPerCubicCentimetre / ports),
                     float(length * kInchesPerCentimetre),
                     float(double(width) * height * kSquareInchesPerSquareCentimetre)};
     const float section = float(double(width) * height);
     const float portVolume = float(length * double(section) / kCubicCentimetresPerLitre);
-    if (!finite(w.volumePerPort) || !finite(w.length) || !finite(w.section) || !finite(section) ||
-        !finite(portVolume)) {
-        return std::nullopt;
-    }
     const auto kx = tuningFrequency(w);
-    if (!kx) {
-        return std::nullopt;
+    if (!finite(w) || !std::isfinite(section) || !std::isfinite(portVolume) || !kx) {
+        return NoTuning::NotComputable;
     }
     // The equivalent diameter comes from the section as shown, read back in the same locale.
     const QString sectionText = generalText(section, locale);
     const auto shownSection = readDouble(sectionText, locale);
     if (!shownSection) {
-        return std::nullopt;
+        return NoTuning::NotComputable;
     }
     return PortTuning{sectionText, twoDecimals(2 * std::sqrt(*shownSection / kPi), locale),
                       twoDecimals(portVolume, locale), *kx};
 }
 
-std::optional<PortTuning> circularPort(float volume, float diameter, float length, int ports,
-                                       const QLocale& locale) {
+std::variant<PortTuning, NoTuning> circularPort(float volume, float diameter, float length, int ports,
+                                                const QLocale& locale) {
     const double radius = diameter / 2.0;
     const double section = radius * radius * kPi;
     const Working w{float(volume * kCubicCentimetresPerLitre * kCubicInchesPerCubicCentimetre / ports),
                     float(length * kInchesPerCentimetre), float(section * kSquareInchesPerSquareCentimetre)};
-    if (!finite(w.volumePerPort) || !finite(w.length) || !finite(w.section)) {
-        return std::nullopt;
-    }
     const auto kx = tuningFrequency(w);
-    if (!kx) {
-        return std::nullopt;
+    if (!finite(w) || !kx) {
+        return NoTuning::NotComputable;
     }
     return PortTuning{twoDecimals(section, locale), QString(),
                       twoDecimals(length * section / kCubicCentimetresPerLitre, locale), *kx};
 }
 
-bool filled(const QString& text) {
-    return !text.isEmpty();
-}
-
 } // namespace
 
-std::optional<PortTuning> computeTuning(const TuningTexts& texts, const QLocale& locale) {
+std::variant<PortTuning, NoTuning> computeTuning(const FieldTexts& fields, const QString& portsText,
+                                                 const QLocale& locale) {
     const bool rectangular =
-        filled(texts.width) && filled(texts.height) && filled(texts.volume) && filled(texts.length);
+        filled(fields.width) && filled(fields.height) && filled(fields.volume) && filled(fields.length);
     const bool circular =
-        !rectangular && filled(texts.diameter) && filled(texts.volume) && filled(texts.length);
+        !rectangular && filled(fields.diameter) && filled(fields.volume) && filled(fields.length);
     if (!rectangular && !circular) {
-        return std::nullopt;
+        return NoTuning::DataMissing;
     }
     bool portsRead = false;
-    const short ports = locale.toShort(texts.ports, &portsRead);
-    const auto volume = readMeasure(texts.volume, locale);
-    const auto length = readMeasure(texts.length, locale);
+    const short ports = locale.toShort(portsText, &portsRead);
+    const auto volume = readMeasure(fields.volume, locale);
+    const auto length = readMeasure(fields.length, locale);
     if (!portsRead || ports < 1 || !volume || !length) {
-        return std::nullopt;
+        return NoTuning::NotComputable;
     }
     if (rectangular) {
-        const auto width = readMeasure(texts.width, locale);
-        const auto height = readMeasure(texts.height, locale);
+        const auto width = readMeasure(fields.width, locale);
+        const auto height = readMeasure(fields.height, locale);
         if (!width || !height) {
-            return std::nullopt;
+            return NoTuning::NotComputable;
         }
         return rectangularPort(*volume, *width, *height, *length, ports, locale);
     }
-    const auto diameter = readMeasure(texts.diameter, locale);
+    const auto diameter = readMeasure(fields.diameter, locale);
     if (!diameter) {
-        return std::nullopt;
+        return NoTuning::NotComputable;
     }
     return circularPort(*volume, *diameter, *length, ports, locale);
 }

@@ -7,22 +7,14 @@
 // the program's own and are used exactly as written, narrowings to single precision included.
 #pragma once
 
+#include "entry/numeric_field.h"
+
 #include <QLocale>
 #include <QString>
 
-#include <optional>
+#include <variant>
 
 namespace kx {
-
-// The inputs as the fields hold them.
-struct TuningTexts {
-    QString volume;   // dm^3
-    QString diameter; // cm, circular port
-    QString width;    // cm, rectangular port
-    QString height;   // cm, rectangular port
-    QString length;   // cm
-    QString ports;    // "1" to "4"
-};
 
 // What one computation shows: the three port labels, as texts, and Kx in hertz.
 struct PortTuning {
@@ -32,10 +24,14 @@ struct PortTuning {
     double kx = 0.0;            // Hz
 };
 
-// The tuning for the given texts. The rectangular port is tried first, then the circular one.
-// No value when the texts do not describe a port completely, or when they cannot be computed:
-// an unreadable or negative number, a volume of 0, a section and a length both 0, or results
-// beyond the single-precision range. Then nothing is to be shown.
-std::optional<PortTuning> computeTuning(const TuningTexts& texts, const QLocale& locale);
+// Why there is no tuning: the fields do not describe a port completely, or they cannot be computed
+// (an unreadable or negative number, a volume of 0, a section and a length both 0, or results
+// beyond the single-precision range).
+enum class NoTuning { DataMissing, NotComputable };
+
+// The tuning for the field texts and the number of ports ("1" to "4"). The rectangular port is
+// tried first, then the circular one.
+std::variant<PortTuning, NoTuning> computeTuning(const FieldTexts& fields, const QString& ports,
+                                                 const QLocale& locale);
 
 } // namespace kx

@@ -2,19 +2,19 @@
 
 namespace kx {
 
-bool enterRunsCalculation(NumericField typedIn, const FilledFields& f) {
-    const bool portDescribed = (f.width && f.height) || f.diameter;
+bool enterRunsCalculation(NumericField typedIn, const FieldTexts& f) {
+    const bool portDescribed = (filled(f.width) && filled(f.height)) || filled(f.diameter);
     switch (typedIn) {
     case NumericField::Width:
-        return f.height && f.volume && f.length;
+        return filled(f.height) && filled(f.volume) && filled(f.length);
     case NumericField::Height:
-        return f.width && f.volume && f.length;
+        return filled(f.width) && filled(f.volume) && filled(f.length);
     case NumericField::Diameter:
-        return f.diameter && f.volume && f.length;
+        return filled(f.diameter) && filled(f.volume) && filled(f.length);
     case NumericField::Length:
-        return portDescribed && f.volume;
+        return portDescribed && filled(f.volume);
     case NumericField::Volume:
-        return portDescribed && f.length;
+        return portDescribed && filled(f.length);
     }
     return false;
 }

@@ -5,17 +5,8 @@
 
 namespace kx {
 
-// Which fields hold any text at all.
-struct FilledFields {
-    bool volume = false;
-    bool diameter = false;
-    bool width = false;
-    bool height = false;
-    bool length = false;
-};
-
 // Whether Enter typed into the field starts the calculation. The field typed in counts only for
 // the diameter; the calculation itself deals with anything still missing.
-bool enterRunsCalculation(NumericField typedIn, const FilledFields& filled);
+bool enterRunsCalculation(NumericField typedIn, const FieldTexts& fields);
 
 } // namespace kx

@@ -3,56 +3,35 @@
 #include <QDir>
 
 namespace kx {
-namespace picture {
-namespace {
-QString inProgramFolder(const char* fileName) {
-    return QDir::separator() + QLatin1String(fileName);
-}
-} // namespace
-
-QString volume() {
-    return inProgramFolder("boxVOL.jpg");
-}
-QString circularDiameter() {
-    return inProgramFolder("box_circDIAM.jpg");
-}
-QString height() {
-    return inProgramFolder("boxALT.jpg");
-}
-QString width() {
-    return inProgramFolder("boxLARG.jpg");
-}
-QString circularLength() {
-    return inProgramFolder("box_circLUNG.jpg");
-}
-QString rectangularLength() {
-    return inProgramFolder("boxLUNG.jpg");
-}
-} // namespace picture
 
 namespace {
 
 using Positions = QList<std::pair<QString, int>>;
 
-// Height before width: after entering a port field.
-const Positions& heightFirst() {
-    static const Positions positions{{"TXTalt", 0},  {"TXTlar", 1},       {"TXTdia", 2},      {"TXTvol", 3},
-                                     {"TXTlung", 4}, {"CMDcalcolaKx", 5}, {"CMDottimizza", 6}};
+enum class Head { HeightFirst, WidthFirst, DiameterAside };
+
+// The port fields, the volume, the length and the two calculation buttons at the head of the focus
+// order, height before width after a port field was entered, width before height after the volume
+// or the length. Entering the width takes the diameter out of the head (to position 25), so Tab
+// goes from the width straight to the volume.
+Positions focusHead(Head head) {
+    QStringList names{"TXTalt", "TXTlar", "TXTdia", "TXTvol", "TXTlung", "CMDcalcolaKx", "CMDottimizza"};
+    if (head == Head::WidthFirst) {
+        names.swapItemsAt(0, 1);
+    }
+    constexpr int kDiameterAside = 25;
+    Positions positions;
+    int next = 0;
+    for (const QString& name : names) {
+        const bool aside = head == Head::DiameterAside && name == QLatin1String("TXTdia");
+        positions.append({name, aside ? kDiameterAside : next++});
+    }
     return positions;
 }
 
-// Width before height: after entering the volume or the length.
-const Positions& widthFirst() {
-    static const Positions positions{{"TXTlar", 0},  {"TXTalt", 1},       {"TXTdia", 2},      {"TXTvol", 3},
-                                     {"TXTlung", 4}, {"CMDcalcolaKx", 5}, {"CMDottimizza", 6}};
-    return positions;
-}
-
-// After entering the width the diameter leaves the head, so Tab goes from the width to the volume.
-const Positions& diameterAside() {
-    static const Positions positions{{"TXTalt", 0},  {"TXTlar", 1},       {"TXTdia", 25},     {"TXTvol", 2},
-                                     {"TXTlung", 3}, {"CMDcalcolaKx", 4}, {"CMDottimizza", 5}};
-    return positions;
+// A picture's file name, after the program's folder: it opens with the platform's separator.
+QString inProgramFolder(const char* fileName) {
+    return QDir::separator() + QLatin1String(fileName);
 }
 
 } // namespace
@@ -61,34 +40,34 @@ FieldGuidance guidanceFor(NumericField entered, bool diameterHoldsText) {
     switch (entered) {
     case NumericField::Height:
         return {{NumericField::Diameter},
-                heightFirst(),
-                picture::height(),
+                focusHead(Head::HeightFirst),
+                inProgramFolder("boxALT.jpg"),
                 QStringLiteral("altezza del condotto rettangolare, in centimetri")};
     case NumericField::Diameter:
         return {{NumericField::Width, NumericField::Height},
-                heightFirst(),
-                picture::circularDiameter(),
+                focusHead(Head::HeightFirst),
+                inProgramFolder("box_circDIAM.jpg"),
                 QStringLiteral("diametro del condotto circolare, in centimetri")};
     case NumericField::Volume:
         return {{},
-                widthFirst(),
-                picture::volume(),
+                focusHead(Head::WidthFirst),
+                inProgramFolder("boxVOL.jpg"),
                 QStringLiteral("volume netto della cassa, in decimetri cubi")};
     case NumericField::Width:
         return {{NumericField::Diameter},
-                diameterAside(),
-                picture::width(),
+                focusHead(Head::DiameterAside),
+                inProgramFolder("boxLARG.jpg"),
                 QStringLiteral("larghezza del condotto rettangolare, in centimetri")};
     case NumericField::Length:
         if (diameterHoldsText) {
             return {{},
-                    widthFirst(),
-                    picture::circularLength(),
+                    focusHead(Head::WidthFirst),
+                    inProgramFolder("box_circLUNG.jpg"),
                     QStringLiteral("lunghezza del condotto circolare, in centimetri")};
         }
         return {{},
-                widthFirst(),
-                picture::rectangularLength(),
+                focusHead(Head::WidthFirst),
+                inProgramFolder("boxLUNG.jpg"),
                 QStringLiteral("lunghezza del condotto rettangolare, in centimetri")};
     }
     return {};

@@ -23,14 +23,4 @@ struct FieldGuidance {
 // one by whether the diameter field holds any text.
 FieldGuidance guidanceFor(NumericField entered, bool diameterHoldsText);
 
-// The picture file names, each opening with the platform's path separator.
-namespace picture {
-QString volume();
-QString circularDiameter();
-QString height();
-QString width();
-QString circularLength();
-QString rectangularLength();
-} // namespace picture
-
 } // namespace kx

@@ -15,8 +15,4 @@ void FocusOrder::setPosition(const QString& name, int position) {
     order.move(from, std::clamp<qsizetype>(position, 0, order.size() - 1));
 }
 
-int FocusOrder::position(const QString& name) const {
-    return int(order.indexOf(name));
-}
-
 } // namespace kx

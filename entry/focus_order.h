@@ -16,7 +16,6 @@ public:
     // controls in between close the gap, all others keep their order. Unknown names change nothing.
     void setPosition(const QString& name, int position);
 
-    int position(const QString& name) const;
     const QStringList& names() const { return order; }
 
 private:

@@ -58,7 +58,7 @@ QString Module1::correggiSeparatore(NumericField field, const QString& text, con
     }
     const qsizetype p = positionOf(separator, text);
     const qsizetype q = positionOf(separator, text.right(text.size() - p));
-    qsizetype& m = posSeparatore[indexOf(field)];
+    qsizetype& m = posSeparatore[std::size_t(field)];
     if (q >= 1 && p < m) {
         appenaCorretto = true;
         return withoutCharacterAt(text, p);

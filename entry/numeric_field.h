@@ -1,4 +1,4 @@
-// The five numeric fields of the main window, for the rules that differ from field to field.
+// The five numeric fields of the main window, their texts, and when a field counts as filled.
 #pragma once
 
 #include <QString>
@@ -13,11 +13,18 @@ inline constexpr std::array<NumericField, 5> kNumericFields{NumericField::Volume
                                                             NumericField::Width, NumericField::Height,
                                                             NumericField::Length};
 
-constexpr int indexOf(NumericField field) {
-    return int(field);
-}
+// The texts of the five fields: the only store of the inputs.
+struct FieldTexts {
+    QString volume;   // dm^3
+    QString diameter; // cm, circular port
+    QString width;    // cm, rectangular port
+    QString height;   // cm, rectangular port
+    QString length;   // cm
+};
 
-// The control's name in the window: "TXTvol", "TXTdia", "TXTlar", "TXTalt", "TXTlung".
-QString controlName(NumericField field);
+// A field counts as filled when it holds any text at all; nothing else is tested before a conversion.
+inline bool filled(const QString& text) {
+    return !text.isEmpty();
+}
 
 } // namespace kx

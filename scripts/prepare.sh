@@ -32,12 +32,14 @@ kx_install_missing() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# kx_build <folder> [cmake options...]: configures once, then builds.
+# kx_build <folder> [cmake options...]: configures once, then builds. With KX_WERROR=1 (as CI
+# sets it) a warning fails the build.
 kx_build() {
     local build_dir="$kx_root/$1"
     shift
     if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-        cmake -S "$kx_root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+        cmake -S "$kx_root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            -DCMAKE_COMPILE_WARNING_AS_ERROR="${KX_WERROR:-0}" "$@" >/dev/null
     fi
     cmake --build "$build_dir" -j "$(nproc)"
 }

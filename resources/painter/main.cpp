@@ -1,6 +1,5 @@
 // Draws the program's pictures into the folder given on the command line: the four the window
 // carries and the six guidance pictures that go beside the program.
-#include "bitmap_file.h"
 #include "guidance_pictures.h"
 #include "window_pictures.h"
 
@@ -34,6 +33,7 @@ int main(int argc, char* argv[]) {
         {"ottimizza@2x.bmp", painter::optimiserPicture(2 * kSmall)},
         {"info.png", painter::informationIcon(kSmall)},
         {"info@2x.png", painter::informationIcon(2 * kSmall)},
+        {"image1_startup.bmp", painter::startUpPicture()},
     };
     for (const auto& [name, picture] : pictures) {
         if (!picture.save(folder.filePath(QLatin1String(name)))) {
@@ -47,11 +47,6 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "kx_painter: cannot write %s\n", qPrintable(name));
             return 1;
         }
-    }
-    if (!painter::saveTopDownBitmap(painter::startUpPicture(),
-                                    folder.filePath(QStringLiteral("image1_startup.bmp")))) {
-        std::fprintf(stderr, "kx_painter: cannot write image1_startup.bmp\n");
-        return 1;
     }
     constexpr int kJpegQuality = 90;
     for (const auto& [name, picture] : painter::guidancePictures()) {

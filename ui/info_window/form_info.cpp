@@ -1,13 +1,11 @@
 #include "ui/info_window/form_info.h"
 
 #include "ui/info_window/info_text.h"
-#include "ui/main_window/control_table.h"
-#include "ui/main_window/screen_placement.h"
-#include "ui/main_window/window_look.h"
+#include "ui/screen_placement.h"
+#include "ui/twips.h"
+#include "ui/window_look.h"
 
 #include <QPainter>
-
-#include <cmath>
 
 namespace kx {
 namespace {
@@ -15,10 +13,6 @@ namespace {
 // The client area as designed, then the outer size once placed; twips.
 constexpr QSize kDesignedSize(9390, 2925);
 constexpr QSize kOuterSize(9120, 3300);
-
-QSize toPixels(QSize twips) {
-    return {kx::toPixels(twips.width()), kx::toPixels(twips.height())};
-}
 
 } // namespace
 
@@ -54,8 +48,7 @@ void FORMinfo::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(font());
     int top = 0;
     for (const InfoLine& line : informationLines()) {
-        const int left = int(std::lround(double(line.leftTwips) / kTwipsPerPixel));
-        painter.drawText(left, top + metrics.ascent(), line.text);
+        painter.drawText(toPixels(line.leftTwips), top + metrics.ascent(), line.text);
         top += metrics.height();
     }
 }

@@ -1,11 +1,9 @@
 #include "ui/main_window/control_builder.h"
 
-#include "calc/port_length.h"
 #include "ui/accessible_roles.h"
 #include "ui/main_window/control_table.h"
 #include "ui/main_window/drawn_shape.h"
-#include "ui/main_window/stored_picture.h"
-#include "ui/main_window/window_look.h"
+#include "ui/window_look.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,11 +19,6 @@ namespace {
 
 constexpr QSize kButtonPictureSize(32, 32);
 
-QRect pixelRect(const ControlRow& row) {
-    const Twips& t = row.place;
-    return {toPixels(t.left), toPixels(t.top), toPixels(t.width), toPixels(t.height)};
-}
-
 void paint(QWidget* widget, QPalette::ColorRole role, const std::optional<QColor>& colour) {
     if (!colour) {
         return;
@@ -35,8 +28,11 @@ void paint(QWidget* widget, QPalette::ColorRole role, const std::optional<QColor
     widget->setPalette(palette);
 }
 
-QLabel* makeLabel(const ControlRow& row, QWidget* container) {
-    auto* label = new QLabel(container);
+void dressLabel(QLabel* label, const ControlRow& row) {
+    if (row.kind == ControlKind::Picture) {
+        label->setScaledContents(true);
+        return;
+    }
     label->setTextFormat(Qt::PlainText); // keeps the runs of blanks in the captions
     label->setText(row.caption);
     label->setAlignment((row.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
@@ -44,7 +40,7 @@ QLabel* makeLabel(const ControlRow& row, QWidget* container) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
         label->setPalette(palette);
-        return label;
+        return;
     }
     label->setAutoFillBackground(true);
     paint(label, QPalette::Window, row.background);
@@ -52,40 +48,34 @@ QLabel* makeLabel(const ControlRow& row, QWidget* container) {
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(1);
     }
-    return label;
 }
 
-QLineEdit* makeTextField(const ControlRow& row, QWidget* container) {
-    auto* field = new QLineEdit(container);
+void dressTextField(QLineEdit* field, const ControlRow& row) {
     field->setMaxLength(std::numeric_limits<int>::max());
     paint(field, QPalette::Base, row.background);
-    return field;
 }
 
-QComboBox* makeComboBox(const ControlRow& row, QWidget* container) {
-    auto* combo = new QComboBox(container);
+void dressComboBox(QComboBox* combo, const ControlRow& row) {
     combo->setEditable(false);
     combo->addItems({"1", "2", "3", "4"});
     combo->setCurrentIndex(-1);
     paint(combo, QPalette::Base, row.background);
     paint(combo, QPalette::Button, row.background);
-    return combo;
 }
 
-QScrollBar* makeScrollBar(QWidget* container) {
-    auto* bar = new QScrollBar(Qt::Vertical, container);
-    // Negated lengths: the longest port at the top (see FORMprinc::spinLength).
-    bar->setRange(-kLongestPort, -kShortestPort);
+// The length spin runs over the negated lengths (see FORMprinc::spinLength).
+void dressLengthSpin(QScrollBar* bar) {
+    constexpr int kLongestPort = 500;
+    constexpr int kStartLength = 250;
+    bar->setRange(-kLongestPort, -1);
     bar->setSingleStep(1);
     bar->setPageStep(1);
-    bar->setValue(-kSliderStartValue);
+    bar->setValue(-kStartLength);
     bar->setFocusPolicy(Qt::StrongFocus);
     presentNegated(bar);
-    return bar;
 }
 
-QPushButton* makeButton(const ControlRow& row, QWidget* container) {
-    auto* button = new QPushButton(row.caption, container);
+void dressButton(QPushButton* button, const ControlRow& row) {
     button->setAutoDefault(false);
     button->setDefault(false);
     if (!row.picture.isEmpty()) {
@@ -96,47 +86,21 @@ QPushButton* makeButton(const ControlRow& row, QWidget* container) {
         button->setFlat(true);
         paint(button, QPalette::Button, row.background);
     }
-    return button;
 }
 
-QLabel* makePicture(const ControlRow& row, QWidget* container) {
-    auto* picture = new QLabel(container);
-    picture->setScaledContents(true);
-    picture->setPixmap(storedPicture(row.picture));
-    return picture;
-}
-
-QWidget* makeControl(const ControlRow& row, QWidget* container) {
-    switch (row.kind) {
-    case ControlKind::Frame: {
-        auto* frame = new QGroupBox(row.caption, container);
-        frame->setFont(frameCaptionFont());
-        return frame;
+void dress(QWidget* control, const ControlRow& row) {
+    control->setFont(row.kind == ControlKind::Frame ? frameCaptionFont() : windowFont());
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        dressLabel(label, row);
+    } else if (auto* field = qobject_cast<QLineEdit*>(control)) {
+        dressTextField(field, row);
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        dressComboBox(combo, row);
+    } else if (auto* bar = qobject_cast<QScrollBar*>(control)) {
+        dressLengthSpin(bar);
+    } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+        dressButton(button, row);
     }
-    case ControlKind::Picture:
-        return makePicture(row, container);
-    case ControlKind::TextField:
-        return makeTextField(row, container);
-    case ControlKind::CaptionLabel:
-    case ControlKind::RaisedLabel:
-    case ControlKind::ResultLabel:
-        return makeLabel(row, container);
-    case ControlKind::ComboBox:
-        return makeComboBox(row, container);
-    case ControlKind::ScrollBar:
-        return makeScrollBar(container);
-    case ControlKind::FlatButton:
-    case ControlKind::PushButton:
-        return makeButton(row, container);
-    case ControlKind::Line:
-        return new DrawnShape(QPoint(toPixels(row.place.left), toPixels(row.place.top)),
-                              QPoint(toPixels(row.place.width), toPixels(row.place.height)), container);
-    case ControlKind::Rectangle:
-        return new DrawnShape(DrawnShape::Form::Rectangle, pixelRect(row), *row.background, container);
-    case ControlKind::Circle:
-        return new DrawnShape(DrawnShape::Form::Circle, pixelRect(row), *row.background, container);
-    }
-    return nullptr;
 }
 
 // A caption as a screen reader should say it: runs of blanks closed up, powers as superscripts
@@ -154,6 +118,7 @@ void giveSpeech(QWidget* control, const ControlRow& row, const QHash<QString, QW
     control->setAccessibleDescription(row.description);
     if (!row.namedBy.isEmpty()) {
         auto* caption = qobject_cast<QLabel*>(controls.value(row.namedBy));
+        Q_ASSERT(caption);
         caption->setBuddy(control); // the caption labels the control for assistive tools
         if (row.kind != ControlKind::ResultLabel) {
             control->setAccessibleName(spokenCaption(caption->text()));
@@ -167,33 +132,96 @@ void giveSpeech(QWidget* control, const ControlRow& row, const QHash<QString, QW
 
 } // namespace
 
-QHash<QString, QWidget*> buildControls(QWidget* window) {
-    QHash<QString, QWidget*> controls;
+QWidget* newControl(const ControlRow& row, QWidget* container) {
+    switch (row.kind) {
+    case ControlKind::Frame:
+        return new QGroupBox(row.caption, container);
+    case ControlKind::Picture:
+    case ControlKind::CaptionLabel:
+    case ControlKind::RaisedLabel:
+    case ControlKind::ResultLabel:
+        return new QLabel(container);
+    case ControlKind::TextField:
+        return new QLineEdit(container);
+    case ControlKind::ComboBox:
+        return new QComboBox(container);
+    case ControlKind::ScrollBar:
+        return new QScrollBar(Qt::Vertical, container);
+    case ControlKind::FlatButton:
+    case ControlKind::PushButton:
+        return new QPushButton(row.caption, container);
+    case ControlKind::Line:
+        return new DrawnShape(QPoint(toPixels(row.place.left), toPixels(row.place.top)),
+                              QPoint(toPixels(row.place.width), toPixels(row.place.height)), container);
+    case ControlKind::Rectangle:
+        return new DrawnShape(DrawnShape::Form::Rectangle, placeOf(row), *row.background, container);
+    case ControlKind::Circle:
+        return new DrawnShape(DrawnShape::Form::Circle, placeOf(row), *row.background, container);
+    }
+    return nullptr;
+}
+
+QRect placeOf(const ControlRow& row) {
+    const Twips& t = row.place;
+    return {toPixels(t.left), toPixels(t.top), toPixels(t.width), toPixels(t.height)};
+}
+
+namespace {
+
+// The named control of the given kind; a table that gives it another kind ends the program at once.
+template <typename Control> Control* typed(const QHash<QString, QWidget*>& byName, const char* name) {
+    auto* control = qobject_cast<Control*>(byName.value(QLatin1String(name)));
+    if (!control) {
+        qFatal("The control table has no %s of the kind the window uses", name);
+    }
+    return control;
+}
+
+} // namespace
+
+MainControls buildControls(QWidget* window) {
+    QHash<QString, QWidget*> byName;
     for (const ControlRow& row : mainWindowControls()) {
-        QWidget* container = row.container.isEmpty() ? window : controls.value(row.container);
-        QWidget* control = makeControl(row, container);
+        QWidget* container = row.container.isEmpty() ? window : byName.value(row.container);
+        QWidget* control = newControl(row, container);
         control->setObjectName(row.name);
-        if (row.kind != ControlKind::Frame) {
-            control->setFont(windowFont());
+        dress(control, row);
+        if (!dynamic_cast<DrawnShape*>(control)) { // a drawing places itself
+            control->setGeometry(placeOf(row));
         }
-        if (row.kind != ControlKind::Line && row.kind != ControlKind::Rectangle &&
-            row.kind != ControlKind::Circle) {
-            control->setGeometry(pixelRect(row));
-        }
-        controls.insert(row.name, control);
+        byName.insert(row.name, control);
     }
     for (const ControlRow& row : mainWindowControls()) {
         if (!row.description.isEmpty()) {
-            giveSpeech(controls.value(row.name), row, controls);
+            giveSpeech(byName.value(row.name), row, byName);
         }
     }
     // The lines cross the shapes they mark, so they lie above them.
     for (const ControlRow& row : mainWindowControls()) {
         if (row.kind == ControlKind::Line) {
-            controls.value(row.name)->raise();
+            byName.value(row.name)->raise();
         }
     }
-    return controls;
+    return {byName,
+            typed<QLineEdit>(byName, "TXTvol"),
+            typed<QLineEdit>(byName, "TXTdia"),
+            typed<QLineEdit>(byName, "TXTlar"),
+            typed<QLineEdit>(byName, "TXTalt"),
+            typed<QLineEdit>(byName, "TXTlung"),
+            typed<QLabel>(byName, "LBLsezione"),
+            typed<QLabel>(byName, "LBLdia"),
+            typed<QLabel>(byName, "LBLvolcondotto"),
+            typed<QLabel>(byName, "LBLkx"),
+            typed<QLabel>(byName, "LBLalt"),
+            typed<QLabel>(byName, "LBLlarg"),
+            typed<QLabel>(byName, "LBLpro"),
+            typed<QLabel>(byName, "Image1"),
+            typed<QPushButton>(byName, "CMDcalcolaKx"),
+            typed<QPushButton>(byName, "CMDottimizza"),
+            typed<QPushButton>(byName, "CMDinfo"),
+            typed<QPushButton>(byName, "CMDuscire"),
+            typed<QComboBox>(byName, "CMBcondotti"),
+            typed<QScrollBar>(byName, "VSLungcond")};
 }
 
 } // namespace kx

@@ -88,8 +88,6 @@ ControlRow named(ControlRow row, const QString& name, const QString& description
 
 std::vector<ControlRow> buildTable() {
     using K = ControlKind;
-    ControlRow image1 = control("Image1", K::Picture, "Frame6", {60, 180, 2235, 3240}, -1);
-    image1.picture = QStringLiteral(":/pictures/image1_startup.bmp");
     ControlRow combo = control("CMBcondotti", K::ComboBox, "Frame4", {1920, 180, 1215, 315}, 22);
     combo.background = kPaleYellow;
     ControlRow times = control("Label6", K::RaisedLabel, "Frame5", {1740, 720, 195, 195}, 33);
@@ -97,7 +95,7 @@ std::vector<ControlRow> buildTable() {
 
     return {
         frame("Frame6", {60, 0, 2355, 3495}, 37),
-        image1,
+        control("Image1", K::Picture, "Frame6", {60, 180, 2235, 3240}, -1),
 
         frame("Frame3", {2460, 2700, 3255, 795}, 3, "Dimensioni"),
         spoken(textField("TXTvol", "Frame3", {1980, 360, 915, 255}, 0), "Label2",

@@ -2,6 +2,8 @@
 // and colours. The window is built from it once; nothing else places a control.
 #pragma once
 
+#include "ui/twips.h"
+
 #include <QColor>
 #include <QString>
 
@@ -25,12 +27,6 @@ enum class ControlKind {
     Rectangle,    // drawn filled rectangle
     Circle,       // drawn filled circle, centred in its place
 };
-
-// Twips: 15 to a pixel at 96 dots per inch.
-constexpr int kTwipsPerPixel = 15;
-constexpr int toPixels(int twips) {
-    return twips / kTwipsPerPixel;
-}
 
 // A place in twips, from the container's outer top-left corner; for a line, its two end points
 // (x1, y1) and (x2, y2).
@@ -60,7 +56,6 @@ struct ControlRow {
 std::span<const ControlRow> mainWindowControls();
 
 // The window's client area, in twips.
-constexpr int kMainWindowWidth = 9225;
-constexpr int kMainWindowHeight = 4095;
+constexpr QSize kMainWindowSize(9225, 4095);
 
 } // namespace kx

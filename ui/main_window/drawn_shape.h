@@ -18,10 +18,6 @@ public:
     // A line between two points of its container.
     DrawnShape(const QPoint& from, const QPoint& to, QWidget* container);
 
-    Form form() const { return shapeForm; }
-    QColor fill() const { return fillColour; }
-    QColor outline() const { return kOutline; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -7,27 +7,27 @@
 #include "entry/enter_condition.h"
 #include "entry/field_guidance.h"
 #include "ui/accessible_roles.h"
-#include "ui/main_window/control_builder.h"
-#include "ui/main_window/control_table.h"
-#include "ui/main_window/guidance_picture.h"
 #include "ui/main_window/held_press.h"
 #include "ui/main_window/modal_dialogs.h"
 #include "ui/main_window/numeric_field_events.h"
 #include "ui/main_window/result_label.h"
-#include "ui/main_window/screen_placement.h"
-#include "ui/main_window/window_look.h"
+#include "ui/screen_placement.h"
+#include "ui/window_look.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QScrollBar>
 
 #include <algorithm>
 
 namespace kx {
 namespace {
+
+// The length the missing-data path and the start-up write, and the spin restarts at.
+const QString kFirstLength = QStringLiteral("1");
 
 // The start-up focus order: each control that holds a position, by its position.
 QStringList startUpFocusOrder() {
@@ -45,45 +45,25 @@ QStringList startUpFocusOrder() {
     return names;
 }
 
-} // namespace
-
-template <typename Control> Control* FORMprinc::control(const QString& name) const {
-    return static_cast<Control*>(controls.value(name));
+// Focus that only comes back with the window: it was reactivated, or a popup closed.
+bool comesBack(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
+} // namespace
+
 FORMprinc::FORMprinc(ModalDialogs* dialogs)
-    : ownDialogs(dialogs ? nullptr : std::make_unique<DesktopDialogs>()),
+    : MainControls(buildControls(this)), ownDialogs(dialogs ? nullptr : std::make_unique<DesktopDialogs>()),
       dialogs(dialogs ? dialogs : ownDialogs.get()), focusOrder(startUpFocusOrder()),
-      heldPress(new HeldPress(this)), pictureFolder(programFolder()) {
+      heldPress(new HeldPress(this)), pictureFolder(QCoreApplication::applicationDirPath()) {
     setObjectName(QStringLiteral("FORMprinc"));
     setWindowTitle(QStringLiteral("Kx"));
     presentAsWindow(this);
     setWindowIcon(kxIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(toPixels(kMainWindowWidth), toPixels(kMainWindowHeight));
+    setFixedSize(toPixels(kMainWindowSize));
     setFont(windowFont());
-
-    controls = buildControls(this);
-    TXTvol = control<QLineEdit>("TXTvol");
-    TXTdia = control<QLineEdit>("TXTdia");
-    TXTlar = control<QLineEdit>("TXTlar");
-    TXTalt = control<QLineEdit>("TXTalt");
-    TXTlung = control<QLineEdit>("TXTlung");
-    LBLsezione = control<QLabel>("LBLsezione");
-    LBLdia = control<QLabel>("LBLdia");
-    LBLvolcondotto = control<QLabel>("LBLvolcondotto");
-    LBLkx = control<QLabel>("LBLkx");
-    LBLalt = control<QLabel>("LBLalt");
-    LBLlarg = control<QLabel>("LBLlarg");
-    LBLpro = control<QLabel>("LBLpro");
-    Image1 = control<QLabel>("Image1");
-    CMDcalcolaKx = control<QPushButton>("CMDcalcolaKx");
-    CMDottimizza = control<QPushButton>("CMDottimizza");
-    CMDinfo = control<QPushButton>("CMDinfo");
-    CMDuscire = control<QPushButton>("CMDuscire");
-    CMBcondotti = control<QComboBox>("CMBcondotti");
-    VSLungcond = control<QScrollBar>("VSLungcond");
 
     connect(CMDcalcolaKx, &QPushButton::clicked, this, &FORMprinc::CMDcalcolaKx_Click);
     connect(CMDottimizza, &QPushButton::clicked, this, &FORMprinc::CMDottimizza_Click);
@@ -94,8 +74,8 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
     auto* fieldEvents = new NumericFieldEvents(
         {[this](NumericField f, Module1::CharCode& code) { numericField_KeyPress(f, code); },
          [this](NumericField f) { numericField_KeyUp(f); },
-         [this](NumericField f, bool cameBack) {
-             numericField_FocusIn(f, cameBack);
+         [this](NumericField f, Qt::FocusReason reason) {
+             numericField_GotFocus(f, reason);
          }},
         this);
     for (const NumericField which : kNumericFields) {
@@ -103,6 +83,7 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
         connect(field(which), &QLineEdit::textChanged, this, [this, which] { numericField_Change(which); });
     }
 
+    Image1->installEventFilter(this);
     applyFocusOrder();
     Form_Load();
 }
@@ -114,7 +95,7 @@ void FORMprinc::Form_Load() {
     CMBcondotti->setCurrentIndex(0);
     lunghezzaDigitata = true;
     lunghezzaReimpostata = false;
-    TXTlung->setText(lengthText(kShortestPort));
+    TXTlung->setText(kFirstLength);
 }
 
 void FORMprinc::showEvent(QShowEvent* event) {
@@ -126,13 +107,24 @@ void FORMprinc::showEvent(QShowEvent* event) {
     }
 }
 
-void FORMprinc::Form_Activate() {
-    // The focus enters TXTalt at every activation, also where Qt would only give it back silently.
-    {
-        const QScopedValueRollback quiet(activating, true);
-        TXTalt->setFocus(Qt::OtherFocusReason);
+// Image1's start-up picture shows until the first entry of a field replaces it. That entry comes with
+// the first activation, before the window is first painted: so the picture is decoded only if Image1
+// is ever painted before it, which it is not in ordinary use.
+bool FORMprinc::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Image1 && event->type() == QEvent::Paint && !lastEntered && Image1->pixmap().isNull()) {
+        Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/image1_startup.bmp")));
     }
-    numericField_GotFocus(NumericField::Height);
+    return QWidget::eventFilter(watched, event);
+}
+
+void FORMprinc::Form_Activate() {
+    // The height is entered at every activation, whether the focus moves into it now, later with the
+    // window (which is then no entry of its own), or is there already.
+    lastEntered.reset();
+    TXTalt->setFocus(Qt::OtherFocusReason);
+    if (lastEntered != NumericField::Height) {
+        enterField(NumericField::Height);
+    }
 }
 
 void FORMprinc::CMDcalcolaKx_Click() {
@@ -171,19 +163,17 @@ void FORMprinc::VSLungcond_Change() {
     }
     if (lunghezzaReimpostata) {
         lunghezzaReimpostata = false;
-        setSpinLength(kShortestPort);
+        setSpinLength(kFirstLength.toInt());
         return;
     }
-    TXTlung->setText(lengthText(spinLength()));
+    TXTlung->setText(QString::number(spinLength()));
     showKx(calcolaKx());
 }
 
 void FORMprinc::numericField_KeyPress(NumericField which, Module1::CharCode& keyAscii) {
     constexpr Module1::CharCode kEnter = 13;
     keyAscii = Module1::filtraTasto(keyAscii, userLocale());
-    const FilledFields filled{!TXTvol->text().isEmpty(), !TXTdia->text().isEmpty(), !TXTlar->text().isEmpty(),
-                              !TXTalt->text().isEmpty(), !TXTlung->text().isEmpty()};
-    if (keyAscii == kEnter && enterRunsCalculation(which, filled)) {
+    if (keyAscii == kEnter && enterRunsCalculation(which, fieldTexts())) {
         showKx(calcolaKx());
     }
 }
@@ -205,14 +195,13 @@ void FORMprinc::numericField_Change(NumericField which) {
 }
 
 std::optional<double> FORMprinc::calcolaKx() {
-    const QLocale locale = userLocale();
-    const auto tuning = computeTuning({TXTvol->text(), TXTdia->text(), TXTlar->text(), TXTalt->text(),
-                                       TXTlung->text(), CMBcondotti->currentText()},
-                                      locale);
+    const auto result = computeTuning(fieldTexts(), CMBcondotti->currentText(), userLocale());
+    const auto* tuning = std::get_if<PortTuning>(&result);
     if (!tuning) {
+        // Fields that cannot be computed are told as missing data: the user has a field to mend.
         heldPress->end();
         dialogs->showMissingData(this);
-        TXTlung->setText(lengthText(kShortestPort));
+        TXTlung->setText(kFirstLength);
         lunghezzaReimpostata = true;
         return std::nullopt;
     }
@@ -240,19 +229,18 @@ void FORMprinc::setSpinLength(int length) {
     VSLungcond->setValue(-length);
 }
 
-void FORMprinc::numericField_FocusIn(NumericField which, bool cameBack) {
-    // Focus that comes back with the window to the field entered last is no entry. Another field
-    // can receive it that way too: a click into an inactive window can move the focus before the
-    // window is activated; that is an entry.
-    if (activating || (cameBack && lastEntered == which)) {
+// The one rule of a field's entry: the focus arriving in a field enters it, unless it only comes
+// back with the window to the field entered last.
+void FORMprinc::numericField_GotFocus(NumericField which, Qt::FocusReason reason) {
+    if (comesBack(reason) && lastEntered == which) {
         return;
     }
-    numericField_GotFocus(which);
+    enterField(which);
 }
 
-void FORMprinc::numericField_GotFocus(NumericField which) {
+void FORMprinc::enterField(NumericField which) {
     lastEntered = which;
-    const FieldGuidance guidance = guidanceFor(which, !TXTdia->text().isEmpty());
+    const FieldGuidance guidance = guidanceFor(which, filled(TXTdia->text()));
     for (const NumericField emptied : guidance.emptied) {
         field(emptied)->setText(QString());
     }
@@ -260,18 +248,35 @@ void FORMprinc::numericField_GotFocus(NumericField which) {
         focusOrder.setPosition(name, position);
     }
     applyFocusOrder();
-    Image1->setPixmap(loadGuidancePicture(pictureFolder, guidance.picture));
+    // Read anew at each entry; a file missing or not a picture leaves Image1 without one.
+    Image1->setPixmap(QPixmap(pictureFolder + guidance.picture, "JPEG"));
     Image1->setAccessibleName(QStringLiteral("Figura: ") + guidance.shows);
 }
 
+FieldTexts FORMprinc::fieldTexts() const {
+    return {TXTvol->text(), TXTdia->text(), TXTlar->text(), TXTalt->text(), TXTlung->text()};
+}
+
 QLineEdit* FORMprinc::field(NumericField which) const {
-    return control<QLineEdit>(controlName(which));
+    switch (which) {
+    case NumericField::Volume:
+        return TXTvol;
+    case NumericField::Diameter:
+        return TXTdia;
+    case NumericField::Width:
+        return TXTlar;
+    case NumericField::Height:
+        return TXTalt;
+    case NumericField::Length:
+        return TXTlung;
+    }
+    return nullptr;
 }
 
 void FORMprinc::applyFocusOrder() {
     QWidget* previous = nullptr;
     for (const QString& name : focusOrder.names()) {
-        QWidget* next = controls.value(name);
+        QWidget* next = byName.value(name);
         if (!next || !(next->focusPolicy() & Qt::TabFocus)) {
             continue;
         }

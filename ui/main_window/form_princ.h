@@ -6,25 +6,19 @@
 #include "entry/focus_order.h"
 #include "entry/module1.h"
 #include "entry/numeric_field.h"
+#include "ui/main_window/control_builder.h"
 
-#include <QHash>
 #include <QWidget>
 
 #include <memory>
 #include <optional>
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QScrollBar;
 
 namespace kx {
 
 class HeldPress;
 class ModalDialogs;
 
-class FORMprinc : public QWidget {
+class FORMprinc : public QWidget, private MainControls {
     Q_OBJECT
 
 public:
@@ -37,6 +31,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -51,38 +46,28 @@ private:
     void numericField_KeyPress(NumericField field, Module1::CharCode& keyAscii);
     void numericField_KeyUp(NumericField field);
     void numericField_Change(NumericField field);
-    void numericField_GotFocus(NumericField field);
-    void numericField_FocusIn(NumericField field, bool cameBack);
+    void numericField_GotFocus(NumericField field, Qt::FocusReason reason);
+    void enterField(NumericField field);
 
     std::optional<double> calcolaKx();
     void showKx(std::optional<double> kx);
     void applyFocusOrder();
+    FieldTexts fieldTexts() const;
+    QLineEdit* field(NumericField which) const;
     int spinLength() const;
     void setSpinLength(int length);
-    QLineEdit* field(NumericField which) const;
-
-    template <typename Control> Control* control(const QString& name) const;
 
     std::unique_ptr<ModalDialogs> ownDialogs;
     ModalDialogs* dialogs;
-    QHash<QString, QWidget*> controls;
     FocusOrder focusOrder;
     Module1 module1;
     HeldPress* heldPress;
     QString pictureFolder;
     bool shownBefore = false;
-    bool activating = false; // the activation runs the focus entry itself
-    std::optional<NumericField> lastEntered;
+    std::optional<NumericField> lastEntered; // the field whose entry ran last
 
     bool lunghezzaDigitata = false;
     bool lunghezzaReimpostata = false;
-
-    QLineEdit *TXTvol, *TXTdia, *TXTlar, *TXTalt, *TXTlung;
-    QLabel *LBLsezione, *LBLdia, *LBLvolcondotto, *LBLkx;
-    QLabel *LBLalt, *LBLlarg, *LBLpro, *Image1;
-    QPushButton *CMDcalcolaKx, *CMDottimizza, *CMDinfo, *CMDuscire;
-    QComboBox* CMBcondotti;
-    QScrollBar* VSLungcond;
 };
 
 } // namespace kx

@@ -12,10 +12,6 @@ void DesktopDialogs::showMissingData(QWidget* parent) {
     box.exec();
 }
 
-} // namespace kx
-
-namespace kx {
-
 void DesktopDialogs::showInformation(QWidget* parent) {
     FORMinfo info(parent);
     info.exec();

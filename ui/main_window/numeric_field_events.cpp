@@ -11,10 +11,6 @@ namespace {
 constexpr int kControlMask = 0x1F;
 constexpr char32_t kLastControl = 31;
 
-bool cameBack(Qt::FocusReason reason) {
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-}
-
 // The code the filter sees for a character: its 16 bits taken as signed, as the fields' handlers
 // always had them (beyond 32767 negative); a character beyond 16 bits is no typable code at all.
 Module1::CharCode codeOf(char32_t c) {
@@ -47,7 +43,7 @@ bool NumericFieldEvents::eventFilter(QObject* watched, QEvent* event) {
         inputMethodCommit(*found, *static_cast<QInputMethodEvent*>(event));
         return false;
     case QEvent::FocusIn:
-        handlers.focusIn(*found, cameBack(static_cast<QFocusEvent*>(event)->reason()));
+        handlers.focusIn(*found, static_cast<QFocusEvent*>(event)->reason());
         return false;
     default:
         return false;

@@ -5,7 +5,7 @@
 // several characters of a dead key that found no partner) or an input method's commit. The handler
 // keeps, replaces or swallows (code 0) each one; what it keeps of a printable character is inserted
 // into the field, a control character goes on as the key it came with. Pasted text takes neither
-// path and reaches the field as it is.
+// path and reaches the field as it is. The focus arriving in a field is reported with its reason.
 #pragma once
 
 #include "entry/module1.h"
@@ -25,7 +25,7 @@ namespace kx {
 struct NumericFieldHandlers {
     std::function<void(NumericField, Module1::CharCode&)> keyPress;
     std::function<void(NumericField)> keyUp;
-    std::function<void(NumericField, bool cameBack)> focusIn;
+    std::function<void(NumericField, Qt::FocusReason)> focusIn;
 };
 
 class NumericFieldEvents : public QObject {

@@ -1,6 +1,6 @@
 #include "ui/main_window/result_label.h"
 
-#include "ui/main_window/window_look.h"
+#include "ui/window_look.h"
 
 #include <QAccessible>
 #include <QFontMetrics>

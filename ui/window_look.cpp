@@ -1,4 +1,4 @@
-#include "ui/main_window/window_look.h"
+#include "ui/window_look.h"
 
 namespace kx {
 

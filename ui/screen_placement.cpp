@@ -1,4 +1,4 @@
-#include "ui/main_window/screen_placement.h"
+#include "ui/screen_placement.h"
 
 #include <QEvent>
 #include <QScreen>
