@@ -1,4 +1,5 @@
-// The locales the core's tests run in: one that writes decimals with a point, one with a comma.
+// The locales the core's tests run in, a column of each data table: one that writes decimals with a
+// point, one with a comma.
 #pragma once
 
 #include "calc/locale_numbers.h"
@@ -9,22 +10,18 @@
 
 namespace kxtest {
 
-inline QLocale pointLocale() {
-    return kx::withoutGrouping(QLocale::c());
-}
-inline QLocale commaLocale() {
-    return kx::withoutGrouping(QLocale(QLocale::Italian, QLocale::Italy));
-}
+struct Notation {
+    QLocale locale;
+    const char* name;
+};
 
-// A text written with points, in the given locale's notation.
-inline QString inLocale(QString text, const QLocale& locale) {
+inline const Notation kNotations[] = {
+    {kx::withoutGrouping(QLocale::c()), "point"},
+    {kx::withoutGrouping(QLocale(QLocale::Italian, QLocale::Italy)), "comma"}};
+
+// A text written with points, in the locale's notation.
+inline QString in(const QLocale& locale, QString text) {
     return text.replace(QLatin1Char('.'), locale.decimalPoint());
-}
-
-// Adds the rows that make a data-driven test run once per locale: the row's name gets the locale's.
-template <typename AddRows> void forBothLocales(AddRows addRows) {
-    addRows(pointLocale(), QStringLiteral("point"));
-    addRows(commaLocale(), QStringLiteral("comma"));
 }
 
 } // namespace kxtest

@@ -4,10 +4,10 @@
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    kxfuzz::Input input(data, size);
-    const QLocale locale = input.locale();
+    const kxfuzz::Input input(data, size);
+    const QLocale& locale = input.locale;
     kx::Module1 module;
-    const QStringList changes = input.rest().split(QLatin1Char('\n'));
+    const QStringList changes = input.text.split(QLatin1Char('\n'));
     for (const QString& change : changes) {
         // The first character picks the field; the rest is the text the change leaves in it.
         const auto field = kx::kNumericFields[change.isEmpty() ? 0 : change.front().unicode() % 5];

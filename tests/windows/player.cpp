@@ -1,0 +1,151 @@
+#include "windows/player.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QWindow>
+
+namespace kxtest {
+namespace {
+
+const QList<std::pair<QString, QColor>> kPictures{{"boxVOL", Qt::red},        {"box_circDIAM", Qt::green},
+                                                  {"boxALT", Qt::blue},       {"boxLARG", Qt::yellow},
+                                                  {"box_circLUNG", Qt::cyan}, {"boxLUNG", Qt::magenta}};
+
+QString pictureShown(const QLabel* image) {
+    const QImage shown = image->pixmap().toImage();
+    if (shown.isNull()) {
+        return QStringLiteral("none");
+    }
+    const QColor centre = shown.pixelColor(shown.rect().center());
+    for (const auto& [name, colour] : kPictures) {
+        const int distance = qAbs(centre.red() - colour.red()) + qAbs(centre.green() - colour.green()) +
+                             qAbs(centre.blue() - colour.blue());
+        if (distance < 60) {
+            return name;
+        }
+    }
+    return QStringLiteral("another");
+}
+
+QString text(QWidget* control) {
+    if (auto* field = qobject_cast<QLineEdit*>(control)) {
+        return field->text();
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        return combo->currentText();
+    }
+    return qobject_cast<QLabel*>(control)->text();
+}
+
+} // namespace
+
+QString localised(QString text) {
+    return text.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
+}
+
+Player::Player() {
+    for (const auto& [name, colour] : kPictures) {
+        QImage picture(30, 40, QImage::Format_RGB32);
+        picture.fill(colour);
+        picture.save(pictures.filePath(name + ".jpg"), "JPEG");
+    }
+    form.setPictureFolder(pictures.path());
+    form.show();
+    form.activateWindow();
+    active = QTest::qWaitForWindowActive(&form);
+}
+
+QStringList Player::verbs() {
+    return {"click", "enter", "type", "key", "keytext", "paste", "commit", "arrow"};
+}
+
+QString Player::play(const QStringList& steps) {
+    for (const QString& step : steps) {
+        if (const QString found = play(step.section(' ', 0, 0), step.section(' ', 1)); !found.isEmpty()) {
+            return step + ": found " + found;
+        }
+    }
+    return {};
+}
+
+QString Player::play(const QString& verb, const QString& words) {
+    QWindow* window = form.windowHandle();
+    auto* control = form.findChild<QWidget*>(words.section(' ', 0, 0));
+    auto* spin = form.findChild<QScrollBar*>("VSLungcond");
+    auto differs = [](const QString& found, const QString& expected) {
+        return found == expected ? QString() : found;
+    };
+    if (verb == "click" || verb == "enter") {
+        QTest::mouseClick(window, Qt::LeftButton, {}, control->mapTo(&form, control->rect().center()));
+        if (verb == "enter") {
+            play({"key Ctrl+A", "key Backspace", "type " + words.section(' ', 1)});
+        }
+    } else if (verb == "type") {
+        for (const QChar c : words) {
+            QTest::keyClick(window, c.toLatin1());
+        }
+    } else if (verb == "key") {
+        const QKeyCombination keys = QKeySequence::fromString(words)[0];
+        const QHash<Qt::Key, QString> typing{
+            {Qt::Key_Return, "\r"}, {Qt::Key_Tab, "\t"}, {Qt::Key_Backspace, "\b"}};
+        const bool letter = keys.key() >= Qt::Key_A && keys.key() <= Qt::Key_Z;
+        QTest::sendKeyEvent(QTest::Click, window, keys.key(),
+                            letter ? QString(QChar(keys.key())).toLower() : typing.value(keys.key()),
+                            keys.keyboardModifiers());
+        if (keys.keyboardModifiers() & Qt::AltModifier) {
+            QTest::qWait(150); // an access key presses its button after a short animation
+        }
+    } else if (verb == "keytext") { // one key whose text is all of the words: a pair of UTF-16 units, say
+        QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, words, Qt::NoModifier);
+    } else if (verb == "paste") {
+        QApplication::clipboard()->setText(localised(words));
+        QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier);
+    } else if (verb == "commit") {
+        QInputMethodEvent commit;
+        commit.setCommitString(words);
+        QCoreApplication::sendEvent(QGuiApplication::focusObject(), &commit);
+    } else if (verb == "arrow") {
+        const QPoint arrow = spin->mapTo(&form, QPoint(8, words == "up" ? 3 : 13));
+        QTest::mousePress(window, Qt::LeftButton, {}, arrow);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, arrow);
+    } else if (verb == "set") {
+        qobject_cast<QLineEdit*>(control)->setText(localised(words.section(' ', 1)));
+    } else if (verb == "ports") {
+        form.findChild<QComboBox*>("CMBcondotti")->setCurrentText(words);
+    } else if (verb == "shows") {
+        QStringList found;
+        for (const QString& pair : words.split(' ')) {
+            const QString shown = text(form.findChild<QWidget*>(pair.section('=', 0, 0)));
+            if (shown != localised(pair.section('=', 1))) {
+                found << pair.section('=', 0, 0) + "=" + shown;
+            }
+        }
+        return found.join(' ');
+    } else if (verb == "focus") {
+        return differs(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none",
+                       words);
+    } else if (verb == "picture") {
+        return differs(pictureShown(form.findChild<QLabel*>("Image1")), words);
+    } else if (verb == "messages" || verb == "infos") {
+        return differs(QString::number(verb == "messages" ? dialogs.messages : dialogs.infos), words);
+    } else if (verb == "spin") {
+        return differs(QString::number(-spin->value()), words);
+    } else if (verb == "caret") {
+        return differs(QString::number(qobject_cast<QLineEdit*>(control)->cursorPosition()),
+                       words.section(' ', 1));
+    } else if (verb == "window") {
+        return differs(form.isVisible() ? "open" : "closed", words);
+    } else {
+        return "no such step";
+    }
+    return {};
+}
+
+} // namespace kxtest

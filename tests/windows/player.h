@@ -1,0 +1,47 @@
+// Plays a user's steps on the real main window and checks what the window then shows.
+//
+// A step is a verb and its words. The user's own steps reach the window as the desktop delivers
+// them, through its QWindow: a press and its release, keys to the window, modality blocking what it
+// blocks. Numbers are written with a point and read in the user's notation.
+//   click NAME | enter NAME [TEXT] | type TEXT | key KEYS | keytext TEXT | paste TEXT | commit TEXT
+//   arrow up|down | set NAME TEXT (a write without a key) | ports N
+//   shows NAME=TEXT... | focus NAME | picture FILE | messages N | infos N | spin N | caret NAME N
+//   window closed
+#pragma once
+
+#include "ui/main_window/form_princ.h"
+#include "ui/main_window/modal_dialogs.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace kxtest {
+
+// Counts the modal windows instead of waiting for a user to close them.
+struct CountingDialogs : kx::ModalDialogs {
+    void showMissingData(QWidget*) override { ++messages; }
+    void showInformation(QWidget*) override { ++infos; }
+    int messages = 0;
+    int infos = 0;
+};
+
+class Player {
+public:
+    Player(); // the window shown, its guidance pictures each of a colour of its own
+    // Plays the steps up to the first expectation that does not hold; says what it found instead.
+    QString play(const QStringList& steps);
+    static QStringList verbs(); // of the user's own steps
+
+    CountingDialogs dialogs;
+    kx::FORMprinc form{&dialogs};
+    bool active = false; // the window became the active one
+
+private:
+    QString play(const QString& verb, const QString& words);
+    QTemporaryDir pictures;
+};
+
+// A number written with points, in the user's notation.
+QString localised(QString text);
+
+} // namespace kxtest

@@ -1,0 +1,258 @@
+// What scenarios cannot say: the layout as a whole, the real modal windows, the desktop's placement,
+// what a screen reader and a screen of twice the density get.
+#include "ui/application.h"
+#include "ui/info_window/form_info.h"
+#include "windows/player.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+class TestWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { kx::setUpApplication(); }
+    void layout();
+    void realMessage();
+    void heldArrowStopsBehindTheMessage();
+    void informationWindow();
+    void longResults_data();
+    void longResults();
+    void screenReader();
+    void pictures();
+};
+
+namespace {
+
+// Runs the action on each modal window of the kind that opens, from inside its own event loop.
+template <typename Modal> QTimer* whenModalShows(std::function<void(Modal*)> action) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [action] {
+        auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget());
+        if (modal && !modal->property("seen").toBool()) {
+            modal->setProperty("seen", true);
+            action(modal);
+        }
+    });
+    poll->start(10);
+    return poll;
+}
+
+QPoint centreOf(QWidget* form, const char* name) {
+    auto* control = form->findChild<QWidget*>(name);
+    return control->mapTo(form, control->rect().center());
+}
+
+} // namespace
+
+// Centred by its outer size; every control inside its container; no caption cut off; every input and
+// button named for a reader; the spin's focus shows.
+void TestWindows::layout() {
+    kxtest::Player player;
+    QWidget& form = player.form;
+    QCOMPARE(form.size(), QSize(615, 273));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint) &&
+            (form.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!form.windowHandle()->frameMargins().isNull()); // the offscreen desktop's frame
+    const QPoint offCentre = form.frameGeometry().center() - form.screen()->geometry().center();
+    QVERIFY(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1);
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("net.kxcalc.kx"));
+    int captions = 0;
+    for (const QWidget* control : form.findChildren<QWidget*>()) {
+        const QString name = control->objectName();
+        if (name.isEmpty() || name.startsWith("qt_")) {
+            continue; // a part of a control
+        }
+        QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(name));
+        const auto* label = qobject_cast<const QLabel*>(control);
+        if (label && !label->text().isEmpty()) {
+            ++captions;
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                     qPrintable(name));
+        }
+        if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QPushButton*>(control)) {
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(name));
+        }
+    }
+    QCOMPARE(captions, 14);
+    for (const QGroupBox* frame : form.findChildren<QGroupBox*>()) {
+        QVERIFY(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width() - 10);
+    }
+    auto* spin = form.findChild<QScrollBar*>("VSLungcond");
+    const QImage unfocused = spin->grab().toImage();
+    spin->setFocus(Qt::TabFocusReason);
+    QVERIFY(spin->grab().toImage() != unfocused);
+}
+
+void TestWindows::realMessage() {
+    kx::FORMprinc form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QStringList seen;
+    std::unique_ptr<QTimer> answer(whenModalShows<QMessageBox>([&](QMessageBox* box) {
+        seen << box->windowTitle() << box->text() << QString::number(box->icon())
+             << QString::number(box->buttons().size());
+        box->button(QMessageBox::Ok)->click();
+    }));
+    QTest::keyClick(form.windowHandle(), Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(
+        seen,
+        (QStringList{"Kx", "    Non vi sono dati sufficienti per eseguire il calcolo ...      ", "0", "1"}));
+}
+
+// The message opens inside the press on the spin's arrow; the button comes up while it is open, so
+// modality keeps the release from the spin, as a desktop does. The spin must stop all the same.
+void TestWindows::heldArrowStopsBehindTheMessage() {
+    kx::FORMprinc form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const QPoint arrow = form.findChild<QScrollBar*>("VSLungcond")->mapTo(&form, QPoint(8, 3));
+    int messages = 0;
+    std::unique_ptr<QTimer> answer(whenModalShows<QMessageBox>([&](QMessageBox* box) {
+        if (++messages == 1) {
+            QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, arrow);
+        }
+        QTimer::singleShot(800, box, &QMessageBox::accept); // long enough for the spin to repeat
+    }));
+    QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, arrow);
+    QTest::qWait(1200);
+    answer.reset();
+    QTest::mouseRelease(form.findChild<QScrollBar*>("VSLungcond"), Qt::LeftButton, {}, QPoint(8, 3));
+    QCOMPARE(messages, 1);
+}
+
+void TestWindows::informationWindow() {
+    kx::FORMprinc form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    int calculations = 0;
+    connect(form.findChild<QPushButton*>("CMDcalcolaKx"), &QPushButton::clicked, [&] { ++calculations; });
+    QList<QRect> places;
+    std::unique_ptr<QTimer> reader(whenModalShows<kx::FORMinfo>([&](kx::FORMinfo* info) {
+        places << info->frameGeometry();
+        const QSize designed = QSize(626, 195).grownBy(info->windowHandle()->frameMargins());
+        const QSize screen = info->screen()->geometry().size();
+        QCOMPARE(info->frameGeometry().size(), QSize(608, 220)); // its outer size
+        QVERIFY(qAbs(info->frameGeometry().x() - (screen.width() - designed.width()) / 2) <= 1);
+        QVERIFY(qAbs(info->frameGeometry().y() - (screen.height() - designed.height()) / 2) <= 1);
+        QVERIFY(!(info->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        // Its lines are drawn one font line each, 100 twips from the left, and told to a reader.
+        const QImage drawn = info->grab().toImage();
+        const int line = info->fontMetrics().height();
+        auto blank = [&](int x, int top, int width, int bottom) {
+            QImage empty(width, bottom - top, drawn.format());
+            empty.fill(drawn.pixel(drawn.width() - 1, drawn.height() - 1));
+            return drawn.copy(x, top, width, bottom - top) == empty;
+        };
+        const int w = drawn.width();
+        QVERIFY(blank(0, 0, w, line) && !blank(0, line, w, 2 * line) && blank(0, 4 * line, w, 5 * line));
+        QVERIFY(blank(0, 13 * line, w, 15 * line) && blank(0, 0, 6, drawn.height()));
+        const QStringList read = info->accessibleDescription().split('\n');
+        QCOMPARE(read.size(), 12); // lines 2 to 13
+        QCOMPARE(
+            read[11],
+            QStringLiteral(
+                "Il valore ottenuto non \u00E8 restrittivo, ma solo indicativo per la realizazione della "
+                "cassa, ma \u00E8,comunque, un buon inizio !..."));
+        // The main window takes no input meanwhile.
+        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, centreOf(&form, "CMDcalcolaKx"));
+        QTest::keyClick(form.windowHandle(), Qt::Key_U, Qt::AltModifier);
+        info->close();
+    }));
+    for (int opening = 0; opening < 2; ++opening) {
+        QTest::keyClick(form.findChild<QPushButton*>("CMDinfo"), Qt::Key_Space);
+        QTest::qWait(150); // an access key's click would land by now
+    }
+    QCOMPARE(places.size(), 2);
+    QCOMPARE(places[0], places[1]);
+    QCOMPARE(calculations, 0);
+    QVERIFY(form.isVisible());
+}
+
+void TestWindows::longResults_data() {
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<bool>("cut"); // whether a result fits even the smallest face no more
+    QTest::newRow("fits a smaller face") << "99999" << false;
+    QTest::newRow("cut with a mark") << "9999999999" << true;
+}
+
+// A result shows whole, or its beginning and the mark "…", never wider than its label; the whole value
+// is then its tooltip and accessible name. An ordinary result looks as it always did.
+void TestWindows::longResults() {
+    QFETCH(QString, diameter);
+    kxtest::Player player;
+    QCOMPARE(player.play({"enter TXTdia " + diameter, "enter TXTvol 50", "enter TXTlung 2000", "key Return"}),
+             QString());
+    bool cut = false;
+    for (const char* name : {"LBLsezione", "LBLvolcondotto", "LBLkx"}) {
+        const auto* label = player.form.findChild<QLabel*>(name);
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
+        QVERIFY(label->font().pixelSize() >= 8);
+        const bool marked = label->text().endsWith(QChar(0x2026));
+        cut = cut || marked;
+        QCOMPARE(label->toolTip().startsWith(label->text().chopped(1)) &&
+                     label->accessibleName() == label->toolTip(),
+                 marked);
+    }
+    QTEST(cut, "cut");
+    const auto* portVolume = player.form.findChild<QLabel*>("LBLvolcondotto");
+    const auto* kx = player.form.findChild<QLabel*>("LBLkx");
+    QVERIFY(portVolume->font().pixelSize() < kx->font().pixelSize());
+    QCOMPARE(player.play({"enter TXTdia 10", "key Return", "shows LBLvolcondotto=157.08"}), QString());
+    QCOMPARE(portVolume->font(), kx->font());
+    QVERIFY(portVolume->toolTip().isEmpty());
+}
+
+void TestWindows::screenReader() {
+    kxtest::Player player;
+    auto accessible = [&](const char* name) {
+        return QAccessible::queryAccessibleInterface(player.form.findChild<QWidget*>(name));
+    };
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&player.form);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Kx"));
+    for (const char* drawing : {"Line1", "Line2", "Shape1", "Shape2"}) {
+        QVERIFY(accessible(drawing)->text(QAccessible::Name).isEmpty() &&
+                accessible(drawing)->state().invisible);
+    }
+    QCOMPARE(accessible("VSLungcond")->valueInterface()->currentValue().toInt(), 250); // a length
+    QCOMPARE(accessible("TXTvol")->text(QAccessible::Name), QStringLiteral("Volume box (dm\u00B3)"));
+    QVERIFY(accessible("TXTdia")->text(QAccessible::Description).contains("svuotano altezza e larghezza"));
+    QVERIFY(accessible("TXTvol")->text(QAccessible::Description) !=
+            accessible("TXTvol")->text(QAccessible::Name));
+    QCOMPARE(accessible("Image1")->text(QAccessible::Name),
+             QStringLiteral("Figura: altezza del condotto rettangolare, in centimetri"));
+    QCOMPARE(player.play({"enter TXTdia 10", "enter TXTvol 50", "click CMDcalcolaKx"}), QString());
+    // A result reads as its value, labelled by its caption: a name of its own would hide the value and
+    // the changes its text reports.
+    QCOMPARE(accessible("LBLkx")->text(QAccessible::Name), kxtest::localised("75.39"));
+    QCOMPARE(accessible("LBLkx")->relations(QAccessible::Label).first().first->object()->objectName(),
+             "Label4");
+}
+
+void TestWindows::pictures() {
+    for (const char* doubled :
+         {":/pictures/kx_icon@2x.png", ":/pictures/info@2x.png", ":/pictures/ottimizza@2x.bmp"}) {
+        QCOMPARE(QImage(QString::fromLatin1(doubled)).size(), QSize(64, 64));
+    }
+    for (const char* name : {"boxVOL", "box_circDIAM", "boxALT", "boxLARG", "box_circLUNG", "boxLUNG"}) {
+        QCOMPARE(QImage(QStringLiteral(KX_PROGRAM_DIR "/%1.jpg").arg(name)).size(), QSize(298, 432));
+    }
+    kxtest::Player player; // a picture that cannot be shown leaves none, the field's other effects done
+    QTemporaryDir empty;
+    player.form.setPictureFolder(empty.path());
+    QCOMPARE(player.play({"enter TXTalt 5", "click TXTdia", "shows TXTalt=", "picture none"}), QString());
+}
+
+QTEST_MAIN(TestWindows)
+#include "test_windows.moc"
