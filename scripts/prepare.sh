@@ -12,7 +12,7 @@ kx_packages=(
     fonts-liberation
 )
 # To check what the tests check: the desktop files' validators.
-kx_test_packages=(desktop-file-utils appstream)
+kx_test_packages=(desktop-file-utils appstream dpkg-dev lintian strace)
 # To fuzz; the tests run without them, and say so.
 kx_fuzz_packages=(clang libclang-rt-14-dev)
 
