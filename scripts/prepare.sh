@@ -13,8 +13,6 @@ kx_packages=(
 )
 # To check what the tests check: the desktop files' validators.
 kx_test_packages=(desktop-file-utils appstream dpkg-dev lintian strace)
-# To fuzz; the tests run without them, and say so.
-kx_fuzz_packages=(clang libclang-rt-14-dev)
 
 kx_install_missing() {
     local missing=()

@@ -5,7 +5,7 @@
 #include "calc/locale_numbers.h"
 
 #include <QLocale>
-#include <QString>
+#include <QStringList>
 #include <QTest>
 
 namespace kxtest {
@@ -19,9 +19,12 @@ inline const Notation kNotations[] = {
     {kx::withoutGrouping(QLocale::c()), "point"},
     {kx::withoutGrouping(QLocale(QLocale::Italian, QLocale::Italy)), "comma"}};
 
-// A text written with points, in the locale's notation.
-inline QString in(const QLocale& locale, QString text) {
-    return text.replace(QLatin1Char('.'), locale.decimalPoint());
+// Texts written with points and parted by blanks, in the locale's notation; "_" is the empty text.
+inline QStringList in(const QLocale& locale, const QString& texts) {
+    QStringList list =
+        QString(texts).replace(QLatin1Char('.'), locale.decimalPoint()).split(QLatin1Char(' '));
+    list.replaceInStrings(QRegularExpression("^_$"), QString());
+    return list;
 }
 
 } // namespace kxtest

@@ -68,9 +68,9 @@ void TestEntry::cleanUp_data() {
     QTest::addColumn<QStringList>("changes");
     QTest::addColumn<QString>("shown");
     for (const auto& [locale, name] : {kNotations[0], kNotations[1]}) {
-        auto row = [&](const char* what, const QString& changes, const char* shown) {
+        auto row = [&](const char* what, const char* changes, const char* shown) {
             QTest::newRow(qPrintable(QString("%1: %2").arg(name, what)))
-                << locale << in(locale, changes).split(' ') << in(locale, shown);
+                << locale << in(locale, changes) << in(locale, shown).first();
         };
         row("separator at the end", "1 12 12. 12.5 12.5.", "12.5");
         row("separator at the start", "1 12 12. 12.5 .12.5", "12.5");
@@ -103,9 +103,8 @@ void TestEntry::cleanUp() {
             field = NumericField::Diameter;
             continue;
         }
-        const QString changed = text == QLatin1String("_") ? QString() : text;
-        shown = module.correggiSeparatore(field, changed, locale);
-        if (shown != changed) {
+        shown = module.correggiSeparatore(field, text, locale);
+        if (shown != text) {
             QCOMPARE(module.correggiSeparatore(field, shown, locale), shown);
         }
     }

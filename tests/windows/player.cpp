@@ -18,20 +18,18 @@ const QList<std::pair<QString, QColor>> kPictures{{"boxVOL", Qt::red},        {"
                                                   {"boxALT", Qt::blue},       {"boxLARG", Qt::yellow},
                                                   {"box_circLUNG", Qt::cyan}, {"boxLUNG", Qt::magenta}};
 
+// The name of the picture whose colour Image1 shows, "none" or "another".
 QString pictureShown(const QLabel* image) {
     const QImage shown = image->pixmap().toImage();
-    if (shown.isNull()) {
-        return QStringLiteral("none");
-    }
-    const QColor centre = shown.pixelColor(shown.rect().center());
+    const QColor centre = shown.isNull() ? QColor() : shown.pixelColor(shown.rect().center());
     for (const auto& [name, colour] : kPictures) {
-        const int distance = qAbs(centre.red() - colour.red()) + qAbs(centre.green() - colour.green()) +
-                             qAbs(centre.blue() - colour.blue());
-        if (distance < 60) {
+        if (qAbs(centre.red() - colour.red()) + qAbs(centre.green() - colour.green()) +
+                qAbs(centre.blue() - colour.blue()) <
+            60) {
             return name;
         }
     }
-    return QStringLiteral("another");
+    return shown.isNull() ? "none" : "another";
 }
 
 QString text(QWidget* control) {
@@ -60,10 +58,6 @@ Player::Player() {
     form.show();
     form.activateWindow();
     active = QTest::qWaitForWindowActive(&form);
-}
-
-QStringList Player::verbs() {
-    return {"click", "enter", "type", "key", "keytext", "paste", "commit", "arrow"};
 }
 
 QString Player::play(const QStringList& steps) {

@@ -30,7 +30,6 @@ public:
     Player(); // the window shown, its guidance pictures each of a colour of its own
     // Plays the steps up to the first expectation that does not hold; says what it found instead.
     QString play(const QStringList& steps);
-    static QStringList verbs(); // of the user's own steps
 
     CountingDialogs dialogs;
     kx::FORMprinc form{&dialogs};

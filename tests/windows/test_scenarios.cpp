@@ -3,6 +3,7 @@
 #include "windows/player.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestScenarios : public QObject {
@@ -22,24 +23,15 @@ void TestScenarios::play_data() {
     QTest::addColumn<QStringList>("steps");
     QFile file(QStringLiteral(KX_SCENARIOS));
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    QString name;
-    QStringList steps;
-    auto add = [&] {
-        if (!name.isEmpty()) {
-            QTest::newRow(qPrintable(name)) << steps;
+    for (const QString& scenario : QString::fromUtf8(file.readAll()).split("\n== ").mid(1)) {
+        QStringList lines = scenario.split('\n', Qt::SkipEmptyParts);
+        const QString name = lines.takeFirst();
+        QStringList steps;
+        for (const QString& line : lines.filter(QRegularExpression("^[^#]"))) {
+            steps << line.split("; ");
         }
-    };
-    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
-        const QString step = line.trimmed();
-        if (step.startsWith(QLatin1String("== "))) {
-            add();
-            name = step.mid(3);
-            steps.clear();
-        } else if (!step.isEmpty() && !step.startsWith('#')) {
-            steps << step.split(QStringLiteral("; "));
-        }
+        QTest::newRow(qPrintable(name)) << steps;
     }
-    add();
 }
 
 void TestScenarios::play() {
