@@ -21,25 +21,12 @@ const QList<std::pair<QString, QColor>> kPictures{{"boxVOL", Qt::red},        {"
 // The name of the picture whose colour Image1 shows, "none" or "another".
 QString pictureShown(const QLabel* image) {
     const QImage shown = image->pixmap().toImage();
-    const QColor centre = shown.isNull() ? QColor() : shown.pixelColor(shown.rect().center());
     for (const auto& [name, colour] : kPictures) {
-        if (qAbs(centre.red() - colour.red()) + qAbs(centre.green() - colour.green()) +
-                qAbs(centre.blue() - colour.blue()) <
-            60) {
+        if (!shown.isNull() && qAbs(shown.pixelColor(shown.rect().center()).hue() - colour.hue()) < 10) {
             return name;
         }
     }
     return shown.isNull() ? "none" : "another";
-}
-
-QString text(QWidget* control) {
-    if (auto* field = qobject_cast<QLineEdit*>(control)) {
-        return field->text();
-    }
-    if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        return combo->currentText();
-    }
-    return qobject_cast<QLabel*>(control)->text();
 }
 
 } // namespace
@@ -116,7 +103,9 @@ QString Player::play(const QString& verb, const QString& words) {
     } else if (verb == "shows") {
         QStringList found;
         for (const QString& pair : words.split(' ')) {
-            const QString shown = text(form.findChild<QWidget*>(pair.section('=', 0, 0)));
+            const QWidget* target = form.findChild<QWidget*>(pair.section('=', 0, 0));
+            const QString shown =
+                target->property(qobject_cast<const QComboBox*>(target) ? "currentText" : "text").toString();
             if (shown != localised(pair.section('=', 1))) {
                 found << pair.section('=', 0, 0) + "=" + shown;
             }

@@ -2,10 +2,12 @@
 // what a screen reader and a screen of twice the density get.
 #include "ui/application.h"
 #include "ui/info_window/form_info.h"
+#include "ui/info_window/info_text.h"
 #include "windows/player.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,6 +86,13 @@ void TestWindows::layout() {
         }
     }
     QCOMPARE(captions, 14);
+    // Every caption as the window shows it, blanks included: any change of a character changes the digest.
+    QStringList texts;
+    for (const QWidget* control : form.findChildren<QWidget*>()) {
+        texts << control->property("text").toString() << control->property("title").toString();
+    }
+    QCOMPARE(QCryptographicHash::hash(texts.join('|').toUtf8(), QCryptographicHash::Sha1).toHex(),
+             "d482efd3ff7589e5dfba6305c0f16836f4ec3f6a");
     for (const QGroupBox* frame : form.findChildren<QGroupBox*>()) {
         QVERIFY(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width() - 10);
     }
@@ -144,6 +153,12 @@ void TestWindows::informationWindow() {
         const int w = drawn.width();
         QVERIFY(blank(0, 0, w, line) && !blank(0, line, w, 2 * line) && blank(0, 4 * line, w, 5 * line));
         QVERIFY(blank(0, 13 * line, w, 15 * line) && blank(0, 0, 6, drawn.height()));
+        QStringList lines; // the fifteen lines as drawn, blanks included, digested
+        for (const kx::InfoLine& line : kx::informationLines()) {
+            lines << line.text;
+        }
+        QCOMPARE(QCryptographicHash::hash(lines.join('|').toUtf8(), QCryptographicHash::Sha1).toHex(),
+                 "5cc96a77fde37aa54f83d1c5bd77f8a2d44ea5f9");
         const QStringList read = info->accessibleDescription().split('\n');
         QCOMPARE(read.size(), 12); // lines 2 to 13
         QCOMPARE(
