@@ -19,7 +19,7 @@ std::optional<float> readSingle(const QString& text, const QLocale& locale) {
     if (!ok || !std::isfinite(value)) {
         return std::nullopt;
     }
-    return value + 0.0f; // a pasted "-0" is a plain 0: no result may show "-0.00"
+    return value;
 }
 
 std::optional<double> readDouble(const QString& text, const QLocale& locale) {
