@@ -32,7 +32,6 @@ void TestCalc::tuning_data() {
         };
         row("round", "50 10 _ _ 20 1", "78.54 _ 1.57 41.56");
         row("round, two ports", "50 10 _ _ 20 2", "78.54 _ 1.57 58.78");
-        row("round, half the volume", "25 10 _ _ 20 1", "78.54 _ 1.57 58.78");
         row("round, decimal diameter", "40 7.5 _ _ 15 1", "44.18 _ 0.66 40.24");
         row("round, no length", "50 10 _ _ 0 1", "78.54 _ 0.00 80.40");
         row("round, no section", "50 0 _ _ 20 1", "0.00 _ 0.00 0.00");
@@ -48,6 +47,7 @@ void TestCalc::tuning_data() {
         row("S narrowed", "0.5 20 _ _ 8 1", "314.16 _ 2.51 913.72");
         row("slot section narrowed", "50 _ 0.1 0.8 20 1", "0.08000001 0.32 0.00 1.54");
         row("slot port volume narrowed", "50 _ 0.1 2 25 1", "0.2 0.50 0.00 2.18");
+        row("slot diameter from the section shown", "50 _ 205.1 7 20 1", "1435.7 42.75 28.71 129.76");
         row("a pasted minus zero", "50 10 _ _ -0 1", "78.54 _ 0.00 80.40");
     }
 }
@@ -70,10 +70,9 @@ void TestCalc::noTuning_data() {
     auto row = [](const char* what, const char* inputs, NoTuning why) {
         QTest::newRow(what) << in(kNotations[0].locale, inputs) << why;
     };
-    row("nothing", "_ _ _ _ _ 1", NoTuning::DataMissing);
     row("no volume", "_ 10 _ _ 20 1", NoTuning::DataMissing);
     row("half a slot", "50 _ 10 _ 20 1", NoTuning::DataMissing);
-    row("lone separator", "50 . _ _ 20 1", NoTuning::NotComputable);
+    row("no length", "50 10 _ _ _ 1", NoTuning::DataMissing);
     row("a comma in a point locale", "50 1,5 _ _ 20 1", NoTuning::NotComputable);
     row("no volume at all", "0 10 _ _ 20 1", NoTuning::NotComputable);
     row("no section, no length", "50 0 _ _ 0 1", NoTuning::NotComputable);

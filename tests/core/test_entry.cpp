@@ -122,10 +122,15 @@ void TestEntry::enterConditions_data() {
     using F = NumericField;
     row("width: height, volume, length", F::Width, "v.-hl", true);
     row("width: no height", F::Width, "v.w.l", false);
+    row("width: no volume", F::Width, "..-hl", false);
+    row("width: no length", F::Width, "v.-h.", false);
     row("height: width, volume, length", F::Height, "v.w.l", true);
+    row("height: no width", F::Height, "v..hl", false);
     row("height: no volume", F::Height, "..whl", false);
+    row("height: no length", F::Height, "v.wh.", false);
     row("diameter: itself too", F::Diameter, "vd..l", true);
     row("diameter: not itself", F::Diameter, "v...l", false);
+    row("diameter: no volume", F::Diameter, ".d..l", false);
     row("diameter: no length", F::Diameter, "vd...", false);
     row("length: round port and volume", F::Length, "vd...", true);
     row("length: slot and volume", F::Length, "v.wh.", true);

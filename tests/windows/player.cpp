@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWindow>
 
 namespace kxtest {
@@ -74,6 +75,9 @@ QString Player::play(const QString& verb, const QString& words) {
         }
     } else if (verb == "key") {
         const QKeyCombination keys = QKeySequence::fromString(words)[0];
+        if (keys.key() == Qt::Key_unknown || keys.key() == 0) {
+            return "no such key";
+        }
         const QHash<Qt::Key, QString> typing{
             {Qt::Key_Return, "\r"}, {Qt::Key_Tab, "\t"}, {Qt::Key_Backspace, "\b"}};
         const bool letter = keys.key() >= Qt::Key_A && keys.key() <= Qt::Key_Z;
@@ -96,6 +100,11 @@ QString Player::play(const QString& verb, const QString& words) {
         const QPoint arrow = spin->mapTo(&form, QPoint(8, words == "up" ? 3 : 13));
         QTest::mousePress(window, Qt::LeftButton, {}, arrow);
         QTest::mouseRelease(window, Qt::LeftButton, {}, arrow);
+    } else if (verb == "wheel") { // one notch over the spin
+        const QPointF at = spin->mapTo(&form, QPoint(8, 8));
+        QWheelEvent notch(at, form.mapToGlobal(at), {}, {0, words == "up" ? 120 : -120}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(window, &notch);
     } else if (verb == "set") {
         qobject_cast<QLineEdit*>(control)->setText(localised(words.section(' ', 1)));
     } else if (verb == "ports") {

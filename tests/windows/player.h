@@ -4,7 +4,7 @@
 // them, through its QWindow: a press and its release, keys to the window, modality blocking what it
 // blocks. Numbers are written with a point and read in the user's notation.
 //   click NAME | enter NAME [TEXT] | type TEXT | key KEYS | keytext TEXT | paste TEXT | commit TEXT
-//   arrow up|down | set NAME TEXT (a write without a key) | ports N
+//   arrow up|down | wheel up|down | set NAME TEXT (a write without a key) | ports N
 //   shows NAME=TEXT... | focus NAME | picture FILE | messages N | infos N | spin N | caret NAME N
 //   window closed
 #pragma once

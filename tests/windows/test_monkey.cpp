@@ -24,11 +24,11 @@ void TestMonkey::randomSteps() {
                        "enter TXTvol 50|enter TXTdia 10|enter TXTlar 0|enter TXTalt 3.3|"
                        "enter TXTvol 0.0001|enter TXTdia 1e9|type 1|type 0|type .|type ,|"
                        "type 9999999999|type -e x|key Return|key Tab|key Shift+Tab|"
-                       "key Backspace|key Home|key Up|key PageDown|key Ctrl+X|key Alt+C|"
+                       "key Backspace|key Home|key Up|key PgDown|key Ctrl+X|key Alt+C|"
                        "key Alt+O|keytext \u00E9|keytext \U0001D7D7|keytext \u00B47|"
                        "paste 1e39|paste -0|paste -5|paste inf|paste nan|paste 1.2.3|"
                        "paste 3.4e38|paste 123456789012345678901234567890|"
-                       "commit \u00F11|commit 2.5x|arrow up|arrow down")
+                       "commit \u00F11|commit 2.5x|arrow up|arrow down|wheel up|wheel down")
             .split('|');
     const int count = qEnvironmentVariableIntValue("KX_MONKEY_STEPS") > 0
                           ? qEnvironmentVariableIntValue("KX_MONKEY_STEPS")
