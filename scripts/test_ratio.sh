@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 count() { xargs -r cat | grep -c -v -E '^\s*(//|# |#$|$)'; }
 code=$(git ls-files -co --exclude-standard '*.cpp' '*.h' | grep -v -E '(^|/)tests?/' | count)
 tests=$(git ls-files -co --exclude-standard 'tests/*' | grep -v -E '/corpus/|\.(jpg|png|bmp|supp)$' | count)
-awk -v c="$code" -v t="$tests" 'BEGIN { printf "tests %d lines, code %d lines: %.2f\n", t, c, t / c }'
+awk -v c="$code" -v t="$tests" 'BEGIN { printf "tests %d lines, code %d lines: %.3f\n", t, c, t / c }'
