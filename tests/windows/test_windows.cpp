@@ -57,8 +57,8 @@ QPoint centreOf(QWidget* form, const char* name) {
 
 } // namespace
 
-// Centred by its outer size; every control inside its container; no caption cut off; every input and
-// button named for a reader; the spin's focus shows.
+// Centred by its outer size; every control inside its container; no caption cut off; each control's
+// place, colour, caption and what a reader says of it as they stand; the spin's focus shows.
 void TestWindows::layout() {
     kxtest::Player player;
     QWidget& form = player.form;
