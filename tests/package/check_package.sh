@@ -8,6 +8,7 @@ rm -rf "$work" && mkdir -p "$work/root"
 cpack -G DEB -B "$work" --config "$build/CPackConfig.cmake" >/dev/null
 package=$(ls "$work"/kx_*.deb)
 dpkg-deb -x "$package" "$work/root"
+[ "$(readlink "$work/root/usr/bin/kx")" = ../libexec/kx/kx ] || { echo "usr/bin/kx is no link to the program"; exit 1; }
 desktop-file-validate "$work/root/usr/share/applications/net.kxcalc.kx.desktop"
 appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/net.kxcalc.kx.metainfo.xml"
 (cd / && QT_QPA_PLATFORM=offscreen strace -f -e trace=openat -o "$work/trace" timeout 3 "$work/root/usr/bin/kx") || true
