@@ -22,8 +22,9 @@ const QList<std::pair<QString, QColor>> kPictures{{"boxVOL", Qt::red},        {"
 // The name of the picture whose colour Image1 shows, "none" or "another".
 QString pictureShown(const QLabel* image) {
     const QImage shown = image->pixmap().toImage();
+    const QColor centre = shown.isNull() ? QColor() : shown.pixelColor(shown.rect().center());
     for (const auto& [name, colour] : kPictures) {
-        if (!shown.isNull() && qAbs(shown.pixelColor(shown.rect().center()).hue() - colour.hue()) < 10) {
+        if (centre.hsvSaturation() > 200 && qAbs(centre.hue() - colour.hue()) < 10) { // grey has no hue
             return name;
         }
     }
