@@ -1,5 +1,6 @@
 #include "windows/player.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -8,9 +9,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWheelEvent>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace kxtest {
 namespace {
@@ -31,28 +36,49 @@ QString pictureShown(const QLabel* image) {
     return shown.isNull() ? "none" : "another";
 }
 
+bool anyButtonDown(const QWidget& form) {
+    const auto buttons = form.findChildren<QAbstractButton*>();
+    return std::any_of(buttons.begin(), buttons.end(), [](const QAbstractButton* b) { return b->isDown(); });
+}
+
 } // namespace
+
+QPoint arrowCentre(const QScrollBar* spin, bool upper) {
+    QStyleOptionSlider option;
+    option.initFrom(spin);
+    option.orientation = spin->orientation();
+    option.minimum = spin->minimum();
+    option.maximum = spin->maximum();
+    option.sliderPosition = spin->sliderPosition();
+    option.sliderValue = spin->value();
+    option.singleStep = spin->singleStep();
+    option.pageStep = spin->pageStep();
+    option.upsideDown = spin->invertedAppearance();
+    const auto arrow = upper ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine;
+    return spin->style()->subControlRect(QStyle::CC_ScrollBar, &option, arrow, spin).center();
+}
 
 QString localised(QString text) {
     return text.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
 }
 
-Player::Player() {
+Player::Player(const QStringList& beforeShown) {
     for (const auto& [name, colour] : kPictures) {
         QImage picture(30, 40, QImage::Format_RGB32);
         picture.fill(colour);
         picture.save(pictures.filePath(name + ".jpg"), "JPEG");
     }
     form.setPictureFolder(pictures.path());
+    play(beforeShown);
     form.show();
-    form.activateWindow();
+    shownInactive = !form.isActiveWindow();
     active = QTest::qWaitForWindowActive(&form);
 }
 
 QString Player::play(const QStringList& steps) {
     for (const QString& step : steps) {
         if (const QString found = play(step.section(' ', 0, 0), step.section(' ', 1)); !found.isEmpty()) {
-            return step + ": found " + found;
+            return step + ": " + found;
         }
     }
     return {};
@@ -63,7 +89,7 @@ QString Player::play(const QString& verb, const QString& words) {
     auto* control = form.findChild<QWidget*>(words.section(' ', 0, 0));
     auto* spin = form.findChild<QScrollBar*>("VSLungcond");
     auto differs = [](const QString& found, const QString& expected) {
-        return found == expected ? QString() : found;
+        return found == expected ? QString() : "expected " + expected + ", found " + found;
     };
     if (verb == "click" || verb == "enter") {
         QTest::mouseClick(window, Qt::LeftButton, {}, control->mapTo(&form, control->rect().center()));
@@ -75,18 +101,14 @@ QString Player::play(const QString& verb, const QString& words) {
             QTest::keyClick(window, c.toLatin1());
         }
     } else if (verb == "key") {
-        const QKeyCombination keys = QKeySequence::fromString(words)[0];
-        if (keys.key() == Qt::Key_unknown || keys.key() == 0) {
-            return "no such key";
+        const QKeySequence keys = QKeySequence::fromString(words);
+        if (keys.isEmpty() || keys[0].key() == Qt::Key_unknown) {
+            return "a key, found no such key";
         }
-        const QHash<Qt::Key, QString> typing{
-            {Qt::Key_Return, "\r"}, {Qt::Key_Tab, "\t"}, {Qt::Key_Backspace, "\b"}};
-        const bool letter = keys.key() >= Qt::Key_A && keys.key() <= Qt::Key_Z;
-        QTest::sendKeyEvent(QTest::Click, window, keys.key(),
-                            letter ? QString(QChar(keys.key())).toLower() : typing.value(keys.key()),
-                            keys.keyboardModifiers());
-        if (keys.keyboardModifiers() & Qt::AltModifier) {
-            QTest::qWait(150); // an access key presses its button after a short animation
+        QTest::keySequence(window, keys);
+        // An access key presses its button after a short animation.
+        if (!QTest::qWaitFor([&] { return !anyButtonDown(form); })) {
+            return "the button's click, found it still pressed";
         }
     } else if (verb == "keytext") { // one key whose text is all of the words: a pair of UTF-16 units, say
         QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, words, Qt::NoModifier);
@@ -98,11 +120,11 @@ QString Player::play(const QString& verb, const QString& words) {
         commit.setCommitString(words);
         QCoreApplication::sendEvent(QGuiApplication::focusObject(), &commit);
     } else if (verb == "arrow") {
-        const QPoint arrow = spin->mapTo(&form, QPoint(8, words == "up" ? 3 : 13));
+        const QPoint arrow = spin->mapTo(&form, arrowCentre(spin, words == "up"));
         QTest::mousePress(window, Qt::LeftButton, {}, arrow);
         QTest::mouseRelease(window, Qt::LeftButton, {}, arrow);
     } else if (verb == "wheel") { // one notch over the spin
-        const QPointF at = spin->mapTo(&form, QPoint(8, 8));
+        const QPointF at = spin->mapTo(&form, spin->rect().center());
         QWheelEvent notch(at, form.mapToGlobal(at), {}, {0, words == "up" ? 120 : -120}, Qt::NoButton, {},
                           Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(window, &notch);
@@ -116,11 +138,12 @@ QString Player::play(const QString& verb, const QString& words) {
             const QWidget* target = form.findChild<QWidget*>(pair.section('=', 0, 0));
             const QString shown =
                 target->property(qobject_cast<const QComboBox*>(target) ? "currentText" : "text").toString();
-            if (shown != localised(pair.section('=', 1))) {
-                found << pair.section('=', 0, 0) + "=" + shown;
+            if (const QString expected = localised(pair.section('=', 1)); shown != expected) {
+                found
+                    << QString("%1 expected '%2', found '%3'").arg(pair.section('=', 0, 0), expected, shown);
             }
         }
-        return found.join(' ');
+        return found.join("; ");
     } else if (verb == "focus") {
         return differs(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none",
                        words);
@@ -136,7 +159,7 @@ QString Player::play(const QString& verb, const QString& words) {
     } else if (verb == "window") {
         return differs(form.isVisible() ? "open" : "closed", words);
     } else {
-        return "no such step";
+        return "a step, found no such verb";
     }
     return {};
 }

@@ -12,6 +12,7 @@
 #include "ui/main_window/form_princ.h"
 #include "ui/main_window/modal_dialogs.h"
 
+#include <QScrollBar>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -27,18 +28,24 @@ struct CountingDialogs : kx::ModalDialogs {
 
 class Player {
 public:
-    Player(); // the window shown, its guidance pictures each of a colour of its own
+    // The window shown, as a desktop shows it: mapped first, activated later. Its guidance pictures
+    // are each of a colour of its own; the steps given are played before it is shown.
+    explicit Player(const QStringList& beforeShown = {});
     // Plays the steps up to the first expectation that does not hold; says what it found instead.
     QString play(const QStringList& steps);
 
     CountingDialogs dialogs;
     kx::FORMprinc form{&dialogs};
-    bool active = false; // the window became the active one
+    bool shownInactive = false; // not yet active when show() returned
+    bool active = false;        // the window became the active one
 
 private:
     QString play(const QString& verb, const QString& words);
     QTemporaryDir pictures;
 };
+
+// The centre of the spin's upper or lower arrow, where the style draws it.
+QPoint arrowCentre(const QScrollBar* spin, bool upper);
 
 // A number written with points, in the user's notation.
 QString localised(QString text);
