@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The tests' size against the code's: non-blank lines that are not only a comment ("//" in C++,
 # "# " in scripts and tables), of every file under tests/ that holds tests or their data (not the
-# fuzz seed corpus), against every .cpp/.h and Designer form (.ui) outside tests/. The project keeps it within 0.25 to 0.35.
+# fuzz seed corpus), against every .cpp/.h and Designer form (.ui) outside tests/. The project
+# keeps it within 0.25 to 0.35.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 count() { xargs -r cat | grep -c -v -E '^\s*(//|# |#$|$)'; }
