@@ -7,7 +7,7 @@
 // the program's own and are used exactly as written, narrowings to single precision included.
 #pragma once
 
-#include "entry/numeric_field.h"
+#include "calc/numeric_field.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,7 +1,7 @@
 // Enter in a numeric field runs the tuning calculation when the fields it needs are filled in.
 #pragma once
 
-#include "entry/numeric_field.h"
+#include "calc/numeric_field.h"
 
 namespace kx {
 

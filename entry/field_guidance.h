@@ -3,7 +3,7 @@
 // head of the focus order, and names the picture that explains the field.
 #pragma once
 
-#include "entry/numeric_field.h"
+#include "calc/numeric_field.h"
 
 #include <QList>
 #include <QString>

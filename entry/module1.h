@@ -5,7 +5,7 @@
 // and calls it from the fields' key and change handlers.
 #pragma once
 
-#include "entry/numeric_field.h"
+#include "calc/numeric_field.h"
 
 #include <QLocale>
 #include <QString>

@@ -3,9 +3,9 @@
 // rules of the core. Created once at start-up; the program ends when it closes.
 #pragma once
 
+#include "calc/numeric_field.h"
 #include "entry/focus_order.h"
 #include "entry/module1.h"
-#include "entry/numeric_field.h"
 #include "ui/main_window/control_builder.h"
 
 #include <QWidget>

@@ -8,8 +8,8 @@
 // path and reaches the field as it is. The focus arriving in a field is reported with its reason.
 #pragma once
 
+#include "calc/numeric_field.h"
 #include "entry/module1.h"
-#include "entry/numeric_field.h"
 
 #include <QHash>
 #include <QObject>
