@@ -1,6 +1,6 @@
 #include "ui/application.h"
 
-#include "ui/main_window/kx_style.h"
+#include "ui/kx_style.h"
 
 #include <QApplication>
 

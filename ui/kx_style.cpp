@@ -1,4 +1,4 @@
-#include "ui/main_window/kx_style.h"
+#include "ui/kx_style.h"
 
 #include <QPainter>
 #include <QStyleFactory>
