@@ -1,6 +1,5 @@
-// A window of the plain Qt widgets the main window holds, as many, of the same kinds, placed and
-// sized alike, but without their captions' fonts, colours, pictures or any handler: the yardstick
-// for Kx's start-up.
+// A window of the main window's form as it is, every control placed, coloured and named, but
+// without the program's style, its code or any handler: the yardstick for Kx's start-up.
 #pragma once
 
 #include <QWidget>

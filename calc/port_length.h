@@ -1,8 +1,5 @@
-// The port-length spin: a scroll bar of whole centimetres beside the length field.
-//
-// The window keeps two one-shot flags: after a typed length, the spin's next change first takes
-// that length over; after a calculation that lacked data, it first restarts at 1. This is the rule
-// for the length it takes over; the scroll bar keeps it within its own range.
+// The length the port-length spin takes over from the length field when a length was typed there:
+// the spin then keeps it within its own range.
 #pragma once
 
 #include <QLocale>

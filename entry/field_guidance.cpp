@@ -6,7 +6,7 @@ namespace kx {
 
 namespace {
 
-using Positions = QList<std::pair<QString, int>>;
+using Positions = QList<std::pair<FocusControl, int>>;
 
 enum class Head { HeightFirst, WidthFirst, DiameterAside };
 
@@ -15,16 +15,18 @@ enum class Head { HeightFirst, WidthFirst, DiameterAside };
 // or the length. Entering the width takes the diameter out of the head (to position 25), so Tab
 // goes from the width straight to the volume.
 Positions focusHead(Head head) {
-    QStringList names{"TXTalt", "TXTlar", "TXTdia", "TXTvol", "TXTlung", "CMDcalcolaKx", "CMDottimizza"};
+    using C = FocusControl;
+    QList<C> controls{C::Height, C::Width,           C::Diameter,      C::Volume,
+                      C::Length, C::CalculateButton, C::OptimiseButton};
     if (head == Head::WidthFirst) {
-        names.swapItemsAt(0, 1);
+        controls.swapItemsAt(0, 1);
     }
     constexpr int kDiameterAside = 25;
     Positions positions;
     int next = 0;
-    for (const QString& name : names) {
-        const bool aside = head == Head::DiameterAside && name == QLatin1String("TXTdia");
-        positions.append({name, aside ? kDiameterAside : next++});
+    for (const C control : controls) {
+        const bool aside = head == Head::DiameterAside && control == C::Diameter;
+        positions.append({control, aside ? kDiameterAside : next++});
     }
     return positions;
 }

@@ -12,11 +12,14 @@
 
 namespace kx {
 
+// The controls that entering a field brings to the head of the focus order.
+enum class FocusControl { Height, Width, Diameter, Volume, Length, CalculateButton, OptimiseButton };
+
 struct FieldGuidance {
-    QList<NumericField> emptied;              // in this order
-    QList<std::pair<QString, int>> positions; // focus positions to set, in this order
-    QString picture;                          // file name, after the program's folder
-    QString shows;                            // what the picture shows, for a screen reader
+    QList<NumericField> emptied;                   // in this order
+    QList<std::pair<FocusControl, int>> positions; // focus positions to set, in this order
+    QString picture;                               // file name, after the program's folder
+    QString shows;                                 // what the picture shows, for a screen reader
 };
 
 // The effects of entering the field. The length picture tells a circular port from a rectangular

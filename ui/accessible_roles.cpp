@@ -1,7 +1,6 @@
 #include "ui/accessible_roles.h"
 
 #include <QAccessibleWidget>
-#include <QScrollBar>
 
 namespace kx {
 namespace {
@@ -17,25 +16,6 @@ public:
     }
 };
 
-class NegatedScrollBar : public QAccessibleWidget, public QAccessibleValueInterface {
-public:
-    explicit NegatedScrollBar(QScrollBar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar), bar(bar) {}
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::ValueInterface) {
-            return static_cast<QAccessibleValueInterface*>(this);
-        }
-        return QAccessibleWidget::interface_cast(type);
-    }
-    QVariant currentValue() const override { return -bar->value(); }
-    void setCurrentValue(const QVariant& value) override { bar->setValue(-value.toInt()); }
-    QVariant maximumValue() const override { return -bar->minimum(); }
-    QVariant minimumValue() const override { return -bar->maximum(); }
-    QVariant minimumStepSize() const override { return bar->singleStep(); }
-
-private:
-    QScrollBar* bar;
-};
-
 } // namespace
 
 // Registered at once, these take the place of the interfaces Qt would make when a screen reader asks;
@@ -46,10 +26,6 @@ void presentAsWindow(QWidget* window) {
 
 void presentAsDecoration(QWidget* drawing) {
     QAccessible::registerAccessibleInterface(new Decoration(drawing));
-}
-
-void presentNegated(QScrollBar* bar) {
-    QAccessible::registerAccessibleInterface(new NegatedScrollBar(bar));
 }
 
 } // namespace kx

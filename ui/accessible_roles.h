@@ -1,7 +1,6 @@
 // What Qt's accessibility cannot tell by itself, given to a screen reader control by control.
 #pragma once
 
-class QScrollBar;
 class QWidget;
 
 namespace kx {
@@ -11,8 +10,5 @@ void presentAsWindow(QWidget* window);
 
 // A drawing that only decorates: no name, nothing to read.
 void presentAsDecoration(QWidget* drawing);
-
-// A scroll bar that holds a quantity negated: it reads as the quantity.
-void presentNegated(QScrollBar* bar);
 
 } // namespace kx

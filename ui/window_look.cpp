@@ -12,12 +12,6 @@ QFont windowFont() {
     return font;
 }
 
-QFont frameCaptionFont() {
-    QFont font = windowFont();
-    font.setUnderline(true);
-    return font;
-}
-
 QIcon kxIcon() {
     return QIcon(QStringLiteral(":/pictures/kx_icon.png"));
 }

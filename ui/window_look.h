@@ -11,9 +11,6 @@ namespace kx {
 // the window.
 QFont windowFont();
 
-// The same face, underlined, for the frames' captions.
-QFont frameCaptionFont();
-
 // The loudspeaker icon of the windows.
 QIcon kxIcon();
 

@@ -1,22 +1,32 @@
 // The port sketch beside the port fields: drawn lines and filled shapes with blue outlines. They
-// take no input and no focus; they only mark the two port shapes.
+// take no input and no focus; they only mark the two port shapes. The form places each one and
+// says what it draws.
 #pragma once
 
 #include <QColor>
-#include <QPoint>
 #include <QWidget>
 
 namespace kx {
 
 class DrawnShape : public QWidget {
-public:
-    enum class Form { Line, Rectangle, Circle };
+    Q_OBJECT
+    Q_PROPERTY(Shape shape READ shape WRITE setShape)
+    Q_PROPERTY(QColor fill READ fill WRITE setFill)
 
-    // A rectangle or a circle within the given area of its container; a circle is as wide as the
-    // area is high, centred in it.
-    DrawnShape(Form form, const QRect& area, const QColor& fill, QWidget* container);
-    // A line between two points of its container.
-    DrawnShape(const QPoint& from, const QPoint& to, QWidget* container);
+public:
+    enum Shape {
+        RisingLine, // from the upper right corner to the lower left one
+        Rectangle,  // filling its place
+        Circle,     // as wide as its place is high, centred in it
+    };
+    Q_ENUM(Shape)
+
+    explicit DrawnShape(QWidget* container = nullptr);
+
+    Shape shape() const { return drawn; }
+    void setShape(Shape shape);
+    QColor fill() const { return filling; }
+    void setFill(const QColor& colour);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,11 +34,8 @@ protected:
 private:
     static constexpr QColor kOutline{0, 0, 255};
 
-    void makeInert();
-
-    Form shapeForm;
-    QColor fillColour;
-    QPoint lineFrom, lineTo; // in the shape's own coordinates
+    Shape drawn = RisingLine;
+    QColor filling;
 };
 
 } // namespace kx

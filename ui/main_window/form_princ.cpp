@@ -7,19 +7,14 @@
 #include "entry/enter_condition.h"
 #include "entry/field_guidance.h"
 #include "ui/accessible_roles.h"
-#include "ui/main_window/held_press.h"
+#include "ui/main_window/length_spin.h"
 #include "ui/main_window/modal_dialogs.h"
 #include "ui/main_window/numeric_field_events.h"
 #include "ui/main_window/result_label.h"
 #include "ui/screen_placement.h"
 #include "ui/window_look.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
 
 #include <algorithm>
 
@@ -29,20 +24,18 @@ namespace {
 // The length the missing-data path and the start-up write, and the spin restarts at.
 const QString kFirstLength = QStringLiteral("1");
 
-// The start-up focus order: each control that holds a position, by its position.
-QStringList startUpFocusOrder() {
-    std::vector<std::pair<int, QString>> held;
-    for (const ControlRow& row : mainWindowControls()) {
-        if (row.focusPosition >= 0) {
-            held.emplace_back(row.focusPosition, row.name);
+// The start-up focus order: each control of the form that holds a position, by its position.
+QList<QWidget*> startUpFocusOrder(const QWidget* window) {
+    QList<QWidget*> held;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->property("focusPosition").isValid()) {
+            held << control;
         }
     }
-    std::sort(held.begin(), held.end());
-    QStringList names;
-    for (const auto& [position, name] : held) {
-        names << name;
-    }
-    return names;
+    std::sort(held.begin(), held.end(), [](const QWidget* a, const QWidget* b) {
+        return a->property("focusPosition").toInt() < b->property("focusPosition").toInt();
+    });
+    return held;
 }
 
 // Focus that only comes back with the window: it was reactivated, or a popup closed.
@@ -53,17 +46,18 @@ bool comesBack(Qt::FocusReason reason) {
 } // namespace
 
 FORMprinc::FORMprinc(ModalDialogs* dialogs)
-    : MainControls(buildControls(this)), ownDialogs(dialogs ? nullptr : std::make_unique<DesktopDialogs>()),
-      dialogs(dialogs ? dialogs : ownDialogs.get()), focusOrder(startUpFocusOrder()),
-      heldPress(new HeldPress(this)), pictureFolder(QCoreApplication::applicationDirPath()) {
-    setObjectName(QStringLiteral("FORMprinc"));
-    setWindowTitle(QStringLiteral("Kx"));
-    presentAsWindow(this);
-    setWindowIcon(kxIcon());
+    : ownDialogs(dialogs ? nullptr : std::make_unique<DesktopDialogs>()),
+      dialogs(dialogs ? dialogs : ownDialogs.get()), pictureFolder(QCoreApplication::applicationDirPath()) {
+    setupUi(this);
+    focusOrder = FocusOrder(startUpFocusOrder(this));
+    setUpLengthSpin(VSLungcond);
+    // What the form cannot say: the face's size in pixels, a window that cannot be resized or
+    // maximised, its role for a screen reader, and a label drawn in the button-text colour.
+    setFont(windowFont());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(toPixels(kMainWindowSize));
-    setFont(windowFont());
+    presentAsWindow(this);
+    Label6->setForegroundRole(QPalette::ButtonText);
 
     connect(CMDcalcolaKx, &QPushButton::clicked, this, &FORMprinc::CMDcalcolaKx_Click);
     connect(CMDottimizza, &QPushButton::clicked, this, &FORMprinc::CMDottimizza_Click);
@@ -83,7 +77,6 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
         connect(field(which), &QLineEdit::textChanged, this, [this, which] { numericField_Change(which); });
     }
 
-    Image1->installEventFilter(this);
     applyFocusOrder();
     Form_Load();
 }
@@ -105,16 +98,6 @@ void FORMprinc::showEvent(QShowEvent* event) {
         shownBefore = true;
         Form_Activate();
     }
-}
-
-// Image1's start-up picture shows until the first entry of a field replaces it. That entry comes with
-// the first activation, before the window is first painted: so the picture is decoded only if Image1
-// is ever painted before it, which it is not in ordinary use.
-bool FORMprinc::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Image1 && event->type() == QEvent::Paint && !lastEntered && Image1->pixmap().isNull()) {
-        Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/image1_startup.bmp")));
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void FORMprinc::Form_Activate() {
@@ -148,7 +131,7 @@ void FORMprinc::CMDottimizza_Click() {
 }
 
 void FORMprinc::CMDinfo_Click() {
-    heldPress->end();
+    releaseSpinArrow(VSLungcond);
     dialogs->showInformation(this);
     Form_Activate(); // the main window is active again
 }
@@ -158,15 +141,15 @@ void FORMprinc::VSLungcond_Change() {
     if (lunghezzaDigitata) {
         lunghezzaDigitata = false;
         if (const auto typed = takenOverLength(TXTlung->text(), userLocale())) {
-            setSpinLength(*typed);
+            setSpinLength(VSLungcond, *typed);
         }
     }
     if (lunghezzaReimpostata) {
         lunghezzaReimpostata = false;
-        setSpinLength(kFirstLength.toInt());
+        setSpinLength(VSLungcond, kFirstLength.toInt());
         return;
     }
-    TXTlung->setText(QString::number(spinLength()));
+    TXTlung->setText(QString::number(spinLength(VSLungcond)));
     showKx(calcolaKx());
 }
 
@@ -199,7 +182,7 @@ std::optional<double> FORMprinc::calcolaKx() {
     const auto* tuning = std::get_if<PortTuning>(&result);
     if (!tuning) {
         // Fields that cannot be computed are told as missing data: the user has a field to mend.
-        heldPress->end();
+        releaseSpinArrow(VSLungcond);
         dialogs->showMissingData(this);
         TXTlung->setText(kFirstLength);
         lunghezzaReimpostata = true;
@@ -218,17 +201,6 @@ void FORMprinc::showKx(std::optional<double> kx) {
     }
 }
 
-// The spin runs over the negated lengths: its top end is the longest port, and every input Qt gives
-// a scroll bar (its arrows, Up and Down, PageUp and PageDown, Home and End, the wheel) goes the way
-// its top arrow goes, towards a longer port.
-int FORMprinc::spinLength() const {
-    return -VSLungcond->value();
-}
-
-void FORMprinc::setSpinLength(int length) {
-    VSLungcond->setValue(-length);
-}
-
 // The one rule of a field's entry: the focus arriving in a field enters it, unless it only comes
 // back with the window to the field entered last.
 void FORMprinc::numericField_GotFocus(NumericField which, Qt::FocusReason reason) {
@@ -244,8 +216,8 @@ void FORMprinc::enterField(NumericField which) {
     for (const NumericField emptied : guidance.emptied) {
         field(emptied)->setText(QString());
     }
-    for (const auto& [name, position] : guidance.positions) {
-        focusOrder.setPosition(name, position);
+    for (const auto& [which, position] : guidance.positions) {
+        focusOrder.setPosition(control(which), position);
     }
     applyFocusOrder();
     // Read anew at each entry; a file missing or not a picture leaves Image1 without one.
@@ -273,11 +245,32 @@ QLineEdit* FORMprinc::field(NumericField which) const {
     return nullptr;
 }
 
+QWidget* FORMprinc::control(FocusControl which) const {
+    switch (which) {
+    case FocusControl::Height:
+        return TXTalt;
+    case FocusControl::Width:
+        return TXTlar;
+    case FocusControl::Diameter:
+        return TXTdia;
+    case FocusControl::Volume:
+        return TXTvol;
+    case FocusControl::Length:
+        return TXTlung;
+    case FocusControl::CalculateButton:
+        return CMDcalcolaKx;
+    case FocusControl::OptimiseButton:
+        return CMDottimizza;
+    }
+    return nullptr;
+}
+
+// Qt's tab chain holds only the controls that take the focus; the labels and frames between them
+// count only for the positions the entries set.
 void FORMprinc::applyFocusOrder() {
     QWidget* previous = nullptr;
-    for (const QString& name : focusOrder.names()) {
-        QWidget* next = byName.value(name);
-        if (!next || !(next->focusPolicy() & Qt::TabFocus)) {
+    for (QWidget* next : focusOrder.controls()) {
+        if (!(next->focusPolicy() & Qt::TabFocus)) {
             continue;
         }
         if (previous) {

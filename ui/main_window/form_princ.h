@@ -1,12 +1,13 @@
-// FORMprinc: the calculator's one working window. It owns every field, result label and button,
-// builds them from the control table, and wires their events to the calculations and the entry
-// rules of the core. Created once at start-up; the program ends when it closes.
+// FORMprinc: the calculator's one working window. Its controls come from its form (form_princ.ui);
+// it wires their events to the calculations and the entry rules of the core. Created once at
+// start-up; the program ends when it closes.
 #pragma once
 
 #include "calc/numeric_field.h"
+#include "entry/field_guidance.h"
 #include "entry/focus_order.h"
 #include "entry/module1.h"
-#include "ui/main_window/control_builder.h"
+#include "ui_form_princ.h"
 
 #include <QWidget>
 
@@ -15,10 +16,9 @@
 
 namespace kx {
 
-class HeldPress;
 class ModalDialogs;
 
-class FORMprinc : public QWidget, private MainControls {
+class FORMprinc : public QWidget, private Ui::FORMprinc {
     Q_OBJECT
 
 public:
@@ -31,7 +31,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -54,18 +53,21 @@ private:
     void applyFocusOrder();
     FieldTexts fieldTexts() const;
     QLineEdit* field(NumericField which) const;
-    int spinLength() const;
-    void setSpinLength(int length);
+    QWidget* control(FocusControl which) const;
 
     std::unique_ptr<ModalDialogs> ownDialogs;
     ModalDialogs* dialogs;
-    FocusOrder focusOrder;
+    FocusOrder<QWidget*> focusOrder;
     Module1 module1;
-    HeldPress* heldPress;
     QString pictureFolder;
     bool shownBefore = false;
     std::optional<NumericField> lastEntered; // the field whose entry ran last
 
+    // The length spin's two one-shot flags, each cleared by the spin's next change, which reads it.
+    // lunghezzaDigitata: set at start-up and by every key released in the length field, whatever the
+    // key; the spin's next change first takes the typed length over.
+    // lunghezzaReimpostata: set by a calculation that lacked data and put the length back to 1; the
+    // spin's next change first goes back to 1.
     bool lunghezzaDigitata = false;
     bool lunghezzaReimpostata = false;
 };
