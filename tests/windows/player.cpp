@@ -156,6 +156,17 @@ QString Player::play(const QString& verb, const QString& words) {
     } else if (verb == "caret") {
         return differs(QString::number(qobject_cast<QLineEdit*>(control)->cursorPosition()),
                        words.section(' ', 1));
+    } else if (verb == "leave") {
+        elsewhere.show();
+        elsewhere.activateWindow();
+        if (!QTest::qWaitFor([&] { return !form.isActiveWindow(); })) {
+            return "the window inactive, found it still active";
+        }
+    } else if (verb == "return") {
+        form.activateWindow();
+        if (!QTest::qWaitForWindowActive(&form)) {
+            return "the window active, found it inactive";
+        }
     } else if (verb == "window") {
         return differs(form.isVisible() ? "open" : "closed", words);
     } else {

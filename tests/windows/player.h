@@ -6,7 +6,7 @@
 //   click NAME | enter NAME [TEXT] | type TEXT | key KEYS | keytext TEXT | paste TEXT | commit TEXT
 //   arrow up|down | wheel up|down | set NAME TEXT (a write without a key) | ports N
 //   shows NAME=TEXT... | focus NAME | picture FILE | messages N | infos N | spin N | caret NAME N
-//   window closed
+//   leave (another window becomes the active one) | return (the window is active again) | window closed
 #pragma once
 
 #include "ui/main_window/form_princ.h"
@@ -42,6 +42,7 @@ public:
 private:
     QString play(const QString& verb, const QString& words);
     QTemporaryDir pictures;
+    QWidget elsewhere; // another window of the desktop
 };
 
 // The centre of the spin's upper or lower arrow, where the style draws it.
