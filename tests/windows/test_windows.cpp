@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +21,9 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+#include <cmath>
+
 class TestWindows : public QObject {
     Q_OBJECT
 private slots:
@@ -32,6 +36,8 @@ private slots:
     void longResults();
     void screenReader();
     void pictures();
+    void readableInEveryPalette_data();
+    void readableInEveryPalette();
 };
 
 namespace {
@@ -316,6 +322,92 @@ void TestWindows::pictures() {
     QTemporaryDir empty;
     player.form.setPictureFolder(empty.path());
     QCOMPARE(player.play({"enter TXTalt 5", "click TXTdia", "shows TXTalt=", "picture none"}), QString());
+}
+
+namespace {
+
+double luminance(QRgb rgb) {
+    auto linear = [](int channel) {
+        const double v = channel / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
+}
+
+double contrast(QRgb a, QRgb b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// What the control paints of its text: each pixel its text changes, against what the control paints
+// there without it. The highest contrast of them is its text's full colour on its ground.
+double textContrast(QWidget* control) {
+    const char* property = qobject_cast<QGroupBox*>(control)   ? "title"
+                           : qobject_cast<QComboBox*>(control) ? "currentIndex"
+                                                               : "text";
+    const QSignalBlocker quiet(control);
+    const QVariant text = control->property(property);
+    const QImage with = control->grab().toImage();
+    control->setProperty(property, text.typeId() == QMetaType::Int ? QVariant(-1) : QVariant(QString()));
+    const QImage without = control->grab().toImage();
+    control->setProperty(property, text);
+    QRect area = with.rect();
+    if (const auto* button = qobject_cast<QPushButton*>(control); button && !button->icon().isNull()) {
+        area.setTop(button->iconSize().height() + 6); // the caption only, below the picture
+    }
+    double highest = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            highest = std::max(highest, contrast(with.pixel(x, y), without.pixel(x, y)));
+        }
+    }
+    return highest;
+}
+
+QPalette paletteOf(QColor text, QColor ground, QColor button, QColor field) {
+    QPalette palette(text, button, button.lighter(150), button.darker(200), button.darker(150), text,
+                     Qt::white, field, ground);
+    palette.setColor(QPalette::ButtonText, text);
+    return palette;
+}
+
+} // namespace
+
+void TestWindows::readableInEveryPalette_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << QPalette();
+    QTest::newRow("dark") << paletteOf(QColor(238, 238, 236), QColor(53, 53, 53), QColor(60, 60, 60),
+                                       QColor(45, 45, 45));
+    QTest::newRow("high contrast") << paletteOf(Qt::white, Qt::black, Qt::black, Qt::black);
+}
+
+// Every text of the window, results and typed values included, reads at 4.5:1 or more in the palette
+// the desktop switches to while Kx runs.
+void TestWindows::readableInEveryPalette() {
+    QFETCH(QPalette, palette);
+    kxtest::Player player;
+    QCOMPARE(player.play({"enter TXTalt 5", "enter TXTlar 10", "enter TXTvol 50", "key Alt+C", "key Alt+O",
+                          "shows LBLdia=7.98 LBLpro=36.84"}),
+             QString());
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(palette);
+    QTRY_COMPARE(player.form.palette().color(QPalette::Window), palette.color(QPalette::Window));
+    QStringList unreadable;
+    for (QWidget* control : player.form.findChildren<QWidget*>()) {
+        const QVariant text = control->property(qobject_cast<QGroupBox*>(control) ? "title" : "text");
+        const bool hasText = !text.toString().isEmpty() || qobject_cast<QComboBox*>(control);
+        if (control->objectName().startsWith("qt_") || !hasText) {
+            continue;
+        }
+        qDebug() << control->objectName() << control->palette().color(control->foregroundRole())
+                 << control->palette().color(control->backgroundRole()) << textContrast(control);
+        if (const double ratio = textContrast(control); ratio < 4.5) {
+            unreadable << QString("%1 reads at %2:1").arg(control->objectName()).arg(ratio, 0, 'f', 2);
+        }
+    }
+    QApplication::setPalette(before);
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join("; ")));
 }
 
 QTEST_MAIN(TestWindows)

@@ -52,11 +52,13 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
     focusOrder = FocusOrder(startUpFocusOrder(this));
     setUpLengthSpin(VSLungcond);
     // What the form cannot say: the face's size in pixels, a window that cannot be resized or
-    // maximised, its role for a screen reader, and a label drawn in the button-text colour.
+    // maximised, its role for a screen reader, and a label drawn as a button face is, in the
+    // desktop's own colours.
     setFont(windowFont());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     presentAsWindow(this);
+    Label6->setBackgroundRole(QPalette::Button);
     Label6->setForegroundRole(QPalette::ButtonText);
 
     connect(CMDcalcolaKx, &QPushButton::clicked, this, &FORMprinc::CMDcalcolaKx_Click);
