@@ -15,6 +15,7 @@
 #include "ui/window_look.h"
 
 #include <QCoreApplication>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -66,6 +67,13 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
     connect(CMDinfo, &QPushButton::clicked, this, &FORMprinc::CMDinfo_Click);
     connect(CMDuscire, &QPushButton::clicked, this, &FORMprinc::CMDuscire_Click);
     connect(VSLungcond, &QScrollBar::valueChanged, this, &FORMprinc::VSLungcond_Change);
+    // Return and Enter press the focused button, as Space does; no button is the window's default, so
+    // Return in a field keeps to the field's own rules.
+    for (QPushButton* button : {CMDcalcolaKx, CMDottimizza, CMDinfo, CMDuscire}) {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            new QShortcut(key, button, button, &QPushButton::click, Qt::WidgetShortcut);
+        }
+    }
 
     auto* fieldEvents = new NumericFieldEvents(
         {[this](NumericField f, Module1::CharCode& code) { numericField_KeyPress(f, code); },
