@@ -103,11 +103,16 @@ void KxStyle::drawControl(ControlElement element, const QStyleOption* option, QP
 
 void KxStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                                  const QWidget* widget) const {
+    const bool twoArrows = control == CC_ScrollBar && option->rect.height() < 2 * kRoomForArrowGlyph;
+    // Between two arrows the groove is a single line, which the classic style only dots: what lay
+    // there before would show through.
+    if (twoArrows) {
+        painter->fillRect(option->rect, option->palette.button());
+    }
     QProxyStyle::drawComplexControl(control, option, painter, widget);
     // The classic style marks a scroll bar's focus on its handle, which two arrows leave no room for:
     // a dotted frame just inside its edge shows it instead.
-    if (control == CC_ScrollBar && (option->state & State_HasFocus) &&
-        option->rect.height() < 2 * kRoomForArrowGlyph) {
+    if (twoArrows && (option->state & State_HasFocus)) {
         QStyleOptionFocusRect focus;
         focus.QStyleOption::operator=(*option);
         focus.rect = option->rect.adjusted(1, 1, -1, -1);

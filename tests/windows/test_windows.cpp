@@ -158,6 +158,14 @@ void TestWindows::layout() {
         QVERIFY(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width() - 10);
     }
     auto* spin = form.findChild<QScrollBar*>("VSLungcond");
+    // Every pixel of the spin is its own, the one line of groove between its arrows included.
+    QImage onRed(spin->size(), QImage::Format_RGB32);
+    QImage onGreen(spin->size(), QImage::Format_RGB32);
+    onRed.fill(Qt::red);
+    onGreen.fill(Qt::green);
+    spin->render(&onRed, {}, {}, QWidget::RenderFlags());
+    spin->render(&onGreen, {}, {}, QWidget::RenderFlags());
+    QVERIFY(onRed == onGreen);
     const QImage unfocused = spin->grab().toImage();
     spin->setFocus(Qt::TabFocusReason);
     QVERIFY(spin->grab().toImage() != unfocused);
