@@ -2,6 +2,7 @@
 // comma and an odd locale.
 #include "core/locales.h"
 #include "entry/enter_condition.h"
+#include "entry/focus_order.h"
 #include "entry/module1.h"
 
 using namespace kx;
@@ -16,6 +17,8 @@ private slots:
     void cleanUp();
     void enterConditions_data();
     void enterConditions();
+    void focusOrder_data();
+    void focusOrder();
 };
 
 namespace {
@@ -149,6 +152,36 @@ void TestEntry::enterConditions() {
         return filled[i] == '.' || filled[i] == '-' ? QString() : QStringLiteral("1");
     };
     QTEST(enterRunsCalculation(typedIn, {text(0), text(1), text(2), text(3), text(4)}), "runs");
+}
+
+// Positions set one after the other in the order "abcdef"; the order that follows.
+void TestEntry::focusOrder_data() {
+    QTest::addColumn<QString>("moves"); // each a control and its new position
+    QTest::addColumn<QString>("order");
+    QTest::newRow("to the head") << "d0"
+                                 << "dabcef";
+    QTest::newRow("further back, the others close the gap") << "b4"
+                                                            << "acdebf";
+    QTest::newRow("where it stands") << "c2"
+                                     << "abcdef";
+    QTest::newRow("beyond the end, to the end") << "a9"
+                                                << "bcdefa";
+    QTest::newRow("unknown, nothing moves") << "x0"
+                                            << "abcdef";
+    QTest::newRow("one after the other") << "c0d1e2"
+                                         << "cdeabf";
+    QTest::newRow("the second moves the first on") << "f0e0"
+                                                   << "efabcd";
+}
+
+void TestEntry::focusOrder() {
+    QFETCH(QString, moves);
+    const QString start = QStringLiteral("abcdef");
+    FocusOrder<QChar> order(QList<QChar>(start.begin(), start.end()));
+    for (qsizetype i = 0; i < moves.size(); i += 2) {
+        order.setPosition(moves[i], moves[i + 1].digitValue());
+    }
+    QTEST(QString(order.controls().constData(), order.controls().size()), "order");
 }
 
 QTEST_APPLESS_MAIN(TestEntry)

@@ -91,6 +91,12 @@ QString described(const QWidget* control) {
             fields << "'" + control->property(text).toString() + "'";
         }
     }
+    if (const QVariant position = control->property("focusPosition"); position.isValid()) {
+        fields << "focus " + position.toString();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(control); label && label->buddy()) {
+        fields << "labels " + label->buddy()->objectName();
+    }
     fields << "name '" + control->accessibleName() + "'";
     if (!control->accessibleDescription().isEmpty()) {
         fields << "description '" + control->accessibleDescription() + "'";
