@@ -36,6 +36,7 @@ private slots:
     void longResults();
     void screenReader();
     void pictures();
+    void portSketch();
     void readableInEveryPalette_data();
     void readableInEveryPalette();
 };
@@ -336,6 +337,42 @@ void TestWindows::pictures() {
     QTemporaryDir empty;
     player.form.setPictureFolder(empty.path());
     QCOMPARE(player.play({"enter TXTalt 5", "click TXTdia", "shows TXTalt=", "picture none"}), QString());
+}
+
+// The sketch beside the port fields: a filled rectangle and a filled circle, centred in its place, each
+// crossed by a line that rises to the right.
+void TestWindows::portSketch() {
+    kx::FORMprinc form;
+    auto drawn = [&](const char* name) {
+        QWidget* shape = form.findChild<QWidget*>(name);
+        QImage image(shape->size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        shape->render(&image, {}, {}, QWidget::RenderFlags());
+        return image;
+    };
+    auto painted = [](const QImage& image, int x, int y) {
+        return qAlpha(image.pixel(x, y)) > 0;
+    };
+    for (const char* line : {"Line1", "Line2"}) {
+        const QImage image = drawn(line);
+        const int right = image.width() - 1;
+        const int bottom = image.height() - 1;
+        QVERIFY2(painted(image, right, 0) && painted(image, 0, bottom) && !painted(image, 0, 0), line);
+    }
+    const QImage rectangle = drawn("Shape1");
+    QCOMPARE(rectangle.pixelColor(rectangle.rect().center()), QColor(255, 255, 0));
+    QCOMPARE(rectangle.pixelColor(0, 0), QColor(0, 0, 255));
+    const QImage circle = drawn("Shape2");
+    QCOMPARE(circle.pixelColor(circle.rect().center()), QColor(255, 255, 0));
+    int left = circle.width();
+    int right = 0;
+    for (int x = 0; x < circle.width(); ++x) {
+        if (painted(circle, x, circle.height() / 2)) {
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+    }
+    QVERIFY(qAbs(left - (circle.width() - 1 - right)) <= 1);
 }
 
 namespace {
