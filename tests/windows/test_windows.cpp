@@ -37,6 +37,7 @@ private slots:
     void screenReader();
     void pictures();
     void portSketch();
+    void styleDrawing();
     void readableInEveryPalette_data();
     void readableInEveryPalette();
 };
@@ -91,6 +92,10 @@ QString described(const QWidget* control) {
         if (control->property(text).isValid()) {
             fields << "'" + control->property(text).toString() + "'";
         }
+    }
+    if (const auto* frame = qobject_cast<const QFrame*>(control);
+        frame && frame->frameShape() != QFrame::NoFrame) {
+        fields << QString("frame %1, %2 px").arg(frame->frameShape()).arg(frame->lineWidth());
     }
     if (const QVariant position = control->property("focusPosition"); position.isValid()) {
         fields << "focus " + position.toString();
@@ -373,6 +378,38 @@ void TestWindows::portSketch() {
         }
     }
     QVERIFY(qAbs(left - (circle.width() - 1 - right)) <= 1);
+}
+
+// What the program's style draws its own way: the thin dark border of the flat buttons and of the
+// fields, and the spin's small arrows, the top one pointing up and the other down.
+void TestWindows::styleDrawing() {
+    kx::FORMprinc form;
+    for (const char* name : {"CMDcalcolaKx", "CMDottimizza", "TXTvol"}) {
+        const QImage image = form.findChild<QWidget*>(name)->grab().toImage();
+        QVERIFY2(image.pixelColor(0, image.height() / 2) == Qt::black &&
+                     image.pixelColor(image.width() / 2, 0) == Qt::black,
+                 name);
+    }
+    auto* spin = form.findChild<QScrollBar*>("VSLungcond");
+    const QImage image = spin->grab().toImage();
+    // The dark pixels of the first and of the last row of an arrow's glyph: the narrower is its tip.
+    auto ends = [&](bool upper) {
+        const QPoint centre = kxtest::arrowCentre(spin, upper);
+        QList<int> widths;
+        for (int y = std::max(0, centre.y() - 4); y <= std::min(image.height() - 1, centre.y() + 4); ++y) {
+            int width = 0;
+            for (int x = 2; x < image.width() - 2; ++x) {
+                width += qGray(image.pixel(x, y)) < 80;
+            }
+            if (width > 0) {
+                widths << width;
+            }
+        }
+        return std::pair(widths.first(), widths.last());
+    };
+    const auto [upTop, upBottom] = ends(true);
+    const auto [downTop, downBottom] = ends(false);
+    QVERIFY(upTop < upBottom && downTop > downBottom);
 }
 
 namespace {
