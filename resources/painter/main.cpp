@@ -1,5 +1,6 @@
 // Draws the program's pictures into the folder given on the command line: the four the window
-// carries and the six guidance pictures that go beside the program.
+// carries, the six guidance pictures that go beside the program, and the launcher's icon at each
+// size that follows the folder.
 #include "guidance_pictures.h"
 #include "window_pictures.h"
 
@@ -8,12 +9,23 @@
 #include <QImage>
 
 #include <cstdio>
+#include <vector>
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: kx_painter <folder>\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: kx_painter <folder> <launcher icon size>...\n");
         return 2;
+    }
+    std::vector<int> launcherSizes;
+    for (int i = 2; i < argc; ++i) {
+        bool isNumber = false;
+        const int size = QString::fromLocal8Bit(argv[i]).toInt(&isNumber);
+        if (!isNumber || size < 1) {
+            std::fprintf(stderr, "kx_painter: %s is no icon size\n", argv[i]);
+            return 2;
+        }
+        launcherSizes.push_back(size);
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) {
@@ -41,7 +53,7 @@ int main(int argc, char* argv[]) {
             return 1;
         }
     }
-    for (const int size : {48, 64, 128, 256}) {
+    for (const int size : launcherSizes) {
         const QString name = QStringLiteral("launcher_%1.png").arg(size);
         if (!painter::loudspeakerIcon(size).save(folder.filePath(name))) {
             std::fprintf(stderr, "kx_painter: cannot write %s\n", qPrintable(name));
