@@ -1,5 +1,7 @@
 #include "box_drawing.h"
 
+#include "caption_font.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLineF>
@@ -85,7 +87,7 @@ void drawDimension(QPainter& p, const QPointF& from, const QPointF& to, const QC
 }
 
 void drawCaption(QPainter& p, const QRectF& area, const QString& text, const QColor& colour, int pixelSize) {
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font(captionFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setBold(true);
     for (int size = pixelSize; size >= 6; --size) {

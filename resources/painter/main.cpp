@@ -1,6 +1,7 @@
 // Draws the program's pictures into the folder given on the command line: the four the window
 // carries, the six guidance pictures that go beside the program, and the launcher's icon at each
 // size that follows the folder.
+#include "caption_font.h"
 #include "guidance_pictures.h"
 #include "window_pictures.h"
 
@@ -26,6 +27,11 @@ int main(int argc, char* argv[]) {
             return 2;
         }
         launcherSizes.push_back(size);
+    }
+    if (!painter::captionFontInstalled()) {
+        std::fprintf(stderr, "kx_painter: the font %s is missing; install the package %s\n",
+                     qPrintable(painter::captionFamily()), painter::kCaptionFontPackage);
+        return 1;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) {
