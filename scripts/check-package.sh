@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Builds Kx's Debian packages the way Debian does, from a copy of this tree, and checks them as a
+# reviewer would: a second build gives the same bytes; lintian; the desktop file and metainfo; the
+# program's hardening and its lack of a search path; and the unpacked program, started as kx from
+# another folder, reading its pictures.
+# Run by test.sh after the suite; the work goes to build/package unless another folder is given.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+work="${1:-$root/build/package}"
+rm -rf "$work" && mkdir -p "$work/root"
+
+fail() {
+    echo "check-package: $*" >&2
+    exit 1
+}
+
+# copy_tree <folder>: the tree as it stands, committed or not, less what git ignores, so that no
+# build folder goes in and the package's build leaves nothing behind in the tree.
+copy_tree() {
+    mkdir -p "$1"
+    (cd "$root" && git ls-files -z --cached --others --exclude-standard --deduplicate) |
+        while IFS= read -r -d '' file; do
+            if [ -e "$root/$file" ]; then printf '%s\0' "$file"; fi
+        done |
+        tar -C "$root" --null --files-from=- -cf - | tar -C "$1" -xf -
+}
+
+# build_packages <folder>: builds the packages of the copy in <folder>/kx into <folder>.
+build_packages() {
+    if ! (cd "$1/kx" && dpkg-buildpackage -us -uc -b -j"$(nproc)") >"$1/build.log" 2>&1; then
+        tail -n 60 "$1/build.log"
+        fail "the package does not build"
+    fi
+}
+
+# As in the suite's build, CI fails on a warning, here with Debian's flags.
+if [ "${KX_WERROR:-0}" = 1 ]; then
+    export DEB_CXXFLAGS_MAINT_APPEND=-Werror
+fi
+copy_tree "$work/first/kx"
+copy_tree "$work/second-build/kx"
+
+echo "== Building the Debian packages (log: $work/first/build.log)"
+build_packages "$work/first"
+grep -E '^(dpkg-deb: building package|[0-9]+% tests passed)' "$work/first/build.log"
+changes=$(echo "$work"/first/kx_*.changes)
+package=$(echo "$work"/first/kx_*.deb)
+[ -f "$changes" ] && [ -f "$package" ] || fail "no kx package was built"
+[ -f "$(echo "$work"/first/kx-dbgsym_*.deb)" ] || fail "no package of debugging symbols was built"
+
+# Built again from the same tree in a folder of another name and length, later, without the tests:
+# every byte the same.
+echo "== Built a second time, elsewhere, without the tests: the same packages"
+DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:+$DEB_BUILD_OPTIONS }nocheck" build_packages "$work/second-build"
+for deb in "$work"/first/*.deb; do
+    again="$work/second-build/$(basename "$deb")"
+    if ! cmp -s "$deb" "$again"; then
+        mkdir -p "$work/differ/first" "$work/differ/second"
+        dpkg-deb -R "$deb" "$work/differ/first" && dpkg-deb -R "$again" "$work/differ/second"
+        diff -r "$work/differ/first" "$work/differ/second" || true
+        diff <(dpkg-deb -c "$deb") <(dpkg-deb -c "$again") || true
+        fail "$(basename "$deb") differs between two builds"
+    fi
+done
+sha256sum "$work"/first/*.deb "$work"/second-build/*.deb
+
+echo "== lintian"
+lintian --fail-on error,warning "$changes" || fail "lintian finds errors or warnings"
+
+dpkg-deb -x "$package" "$work/root"
+echo "== The desktop file and the metainfo"
+desktop-file-validate "$work"/root/usr/share/applications/*.desktop || fail "the desktop file is not valid"
+appstreamcli validate --no-net --pedantic "$work"/root/usr/share/metainfo/*.metainfo.xml ||
+    fail "the metainfo is not valid"
+
+program="$work/root/usr/lib/kx/kx"
+echo "== Hardening"
+# Demanded: PIE, the stack protector, RELRO and BIND_NOW. Fortify is on, but the program's copies go
+# through Qt and the standard library with sizes known only at run time, so it finds no call to
+# check; Debian 12's flags have no control-flow protection.
+hardening-check --nofortify --nocfprotection "$program" || fail "the program lacks a hardening feature"
+if readelf -d "$program" | grep -E 'R(UN)?PATH'; then
+    fail "the program carries a library search path"
+fi
+
+echo "== Started as kx from another folder"
+[ "$(readlink "$work/root/usr/bin/kx")" = ../lib/kx/kx ] || fail "usr/bin/kx is no link to ../lib/kx/kx"
+# Entering its first field, the program shows that field's picture, read from its own folder. It
+# runs until that read is seen, it ends, or a minute has passed.
+picture_read="\"$work/root/usr/lib/kx/boxALT.jpg\", O_RDONLY[^)]*) = [0-9]"
+(cd / && PATH="$work/root/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen strace -f -e trace=openat \
+    -o "$work/trace" sh -c 'echo $$ >"$0"; exec kx' "$work/kx.pid") >"$work/kx.log" 2>&1 &
+traced=$!
+for _ in $(seq 600); do
+    grep -q "$picture_read" "$work/trace" 2>/dev/null && break
+    kill -0 "$traced" 2>/dev/null || break
+    sleep 0.1
+done
+kill "$(cat "$work/kx.pid")" 2>/dev/null || true
+wait "$traced" || true
+grep -q "$picture_read" "$work/trace" || fail "kx did not read its guidance picture from usr/lib/kx"
+
+echo "$(basename "$package"): builds, passes lintian, validates, hardened, no search path, finds its pictures"
