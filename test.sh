@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Kx and runs every test, headless: the suite, and the same suite
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds Kx and runs every test, headless: the suite, the same suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the Debian package, built and checked.
 set -euo pipefail
 source "$(dirname "$0")/scripts/prepare.sh"
 
-kx_install_missing "${kx_packages[@]}" "${kx_test_packages[@]}"
+kx_install_missing "${kx_packages[@]}" "${kx_package_packages[@]}"
 
 echo "== Build and test"
 kx_build build
@@ -13,3 +13,6 @@ ctest --test-dir "$kx_root/build" --output-on-failure -j "$(nproc)"
 echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 kx_build build-asan -DKX_SANITIZE=ON -DKX_BUILD_BENCHMARK=OFF
 ctest --test-dir "$kx_root/build-asan" --output-on-failure -j "$(nproc)"
+
+echo "== The Debian package, built as Debian builds it, and checked"
+"$kx_root/scripts/check-package.sh"

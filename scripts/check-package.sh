@@ -14,8 +14,8 @@ fail() {
     exit 1
 }
 
-# copy_tree <folder>: the tree as it stands, committed or not, less what git ignores, so that no
-# build folder goes in and the package's build leaves nothing behind in the tree.
+# copy_tree <folder> [touch option]: the tree as it stands, committed or not, less what git ignores,
+# so that no build folder goes in and the package's build leaves nothing behind in the tree.
 copy_tree() {
     mkdir -p "$1"
     (cd "$root" && git ls-files -z --cached --others --exclude-standard --deduplicate) |
@@ -23,6 +23,9 @@ copy_tree() {
             if [ -e "$root/$file" ]; then printf '%s\0' "$file"; fi
         done |
         tar -C "$root" --null --files-from=- -cf - | tar -C "$1" -xf -
+    if [ $# -gt 1 ]; then
+        find "$1" -exec touch --no-dereference "$2" {} +
+    fi
 }
 
 # build_packages <folder>: builds the packages of the copy in <folder>/kx into <folder>.
@@ -38,7 +41,8 @@ if [ "${KX_WERROR:-0}" = 1 ]; then
     export DEB_CXXFLAGS_MAINT_APPEND=-Werror
 fi
 copy_tree "$work/first/kx"
-copy_tree "$work/second-build/kx"
+# The second copy as an old checkout: every file older than any changelog entry.
+copy_tree "$work/second-build/kx" --date=2000-01-01
 
 echo "== Building the Debian packages (log: $work/first/build.log)"
 build_packages "$work/first"

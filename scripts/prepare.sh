@@ -5,14 +5,15 @@ set -euo pipefail
 
 kx_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# To build and run the program.
-kx_packages=(
-    cmake g++ make
-    qt6-base-dev qt6-base-dev-tools libgl-dev
-    fonts-liberation
-)
-# To check what the tests check: the desktop files' validators.
-kx_test_packages=(desktop-file-utils appstream dpkg-dev lintian strace)
+# To build and run the program: g++ and make, which Debian's packages take as given, and the
+# Build-Depends of debian/control but debhelper, which only the package's build needs.
+kx_packages=(g++ make)
+while read -r package; do
+    kx_packages+=("$package")
+done < <(sed -n '/^Build-Depends:/,/^[^ ]/s/^ \([a-z0-9][a-z0-9.+-]*\).*/\1/p' "$kx_root/debian/control" |
+    grep -vx 'debhelper-compat')
+# To build the Debian package as Debian does and check it (scripts/check-package.sh).
+kx_package_packages=(build-essential debhelper dpkg-dev devscripts lintian desktop-file-utils appstream strace)
 
 kx_install_missing() {
     local missing=()
