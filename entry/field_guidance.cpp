@@ -1,5 +1,7 @@
 #include "entry/field_guidance.h"
 
+#include "entry/guidance_pictures.h"
+
 #include <QDir>
 
 namespace kx {
@@ -32,8 +34,8 @@ Positions focusHead(Head head) {
 }
 
 // A picture's file name, after the program's folder: it opens with the platform's separator.
-QString inProgramFolder(const char* fileName) {
-    return QDir::separator() + QLatin1String(fileName);
+QString inProgramFolder(GuidancePicture picture) {
+    return QDir::separator() + QLatin1String(fileName(picture));
 }
 
 } // namespace
@@ -43,33 +45,33 @@ FieldGuidance guidanceFor(NumericField entered, bool diameterHoldsText) {
     case NumericField::Height:
         return {{NumericField::Diameter},
                 focusHead(Head::HeightFirst),
-                inProgramFolder("boxALT.jpg"),
+                inProgramFolder(GuidancePicture::Height),
                 QStringLiteral("altezza del condotto rettangolare, in centimetri")};
     case NumericField::Diameter:
         return {{NumericField::Width, NumericField::Height},
                 focusHead(Head::HeightFirst),
-                inProgramFolder("box_circDIAM.jpg"),
+                inProgramFolder(GuidancePicture::Diameter),
                 QStringLiteral("diametro del condotto circolare, in centimetri")};
     case NumericField::Volume:
         return {{},
                 focusHead(Head::WidthFirst),
-                inProgramFolder("boxVOL.jpg"),
+                inProgramFolder(GuidancePicture::Volume),
                 QStringLiteral("volume netto della cassa, in decimetri cubi")};
     case NumericField::Width:
         return {{NumericField::Diameter},
                 focusHead(Head::DiameterAside),
-                inProgramFolder("boxLARG.jpg"),
+                inProgramFolder(GuidancePicture::Width),
                 QStringLiteral("larghezza del condotto rettangolare, in centimetri")};
     case NumericField::Length:
         if (diameterHoldsText) {
             return {{},
                     focusHead(Head::WidthFirst),
-                    inProgramFolder("box_circLUNG.jpg"),
+                    inProgramFolder(GuidancePicture::RoundPortLength),
                     QStringLiteral("lunghezza del condotto circolare, in centimetri")};
         }
         return {{},
                 focusHead(Head::WidthFirst),
-                inProgramFolder("boxLUNG.jpg"),
+                inProgramFolder(GuidancePicture::SlotLength),
                 QStringLiteral("lunghezza del condotto rettangolare, in centimetri")};
     }
     return {};

@@ -194,19 +194,26 @@ QImage picture(const QString& quantity, const QString& unit, const std::function
 
 } // namespace
 
-std::vector<GuidancePicture> guidancePictures() {
+QImage guidancePicture(kx::GuidancePicture which) {
+    using kx::GuidancePicture;
     const QString cm = QStringLiteral("cm");
-    return {
-        {QStringLiteral("boxVOL.jpg"),
-         picture(QStringLiteral("Volume box"), QStringLiteral("dm\u00B3"), markVolume)},
-        {QStringLiteral("box_circDIAM.jpg"), picture(QStringLiteral("Diametro condotto"), cm, markDiameter)},
-        {QStringLiteral("boxALT.jpg"), picture(QStringLiteral("Altezza condotto"), cm, markHeight)},
-        {QStringLiteral("boxLARG.jpg"), picture(QStringLiteral("Larghezza condotto"), cm, markWidth)},
-        {QStringLiteral("box_circLUNG.jpg"), picture(QStringLiteral("Lunghezza condotto \u00D8"), cm,
-                                                     [](QPainter& p) { markLength(p, Port::Round); })},
-        {QStringLiteral("boxLUNG.jpg"), picture(QStringLiteral("Lunghezza condotto rett."), cm,
-                                                [](QPainter& p) { markLength(p, Port::Slot); })},
-    };
+    switch (which) {
+    case GuidancePicture::Volume:
+        return picture(QStringLiteral("Volume box"), QStringLiteral("dm\u00B3"), markVolume);
+    case GuidancePicture::Diameter:
+        return picture(QStringLiteral("Diametro condotto"), cm, markDiameter);
+    case GuidancePicture::Height:
+        return picture(QStringLiteral("Altezza condotto"), cm, markHeight);
+    case GuidancePicture::Width:
+        return picture(QStringLiteral("Larghezza condotto"), cm, markWidth);
+    case GuidancePicture::RoundPortLength:
+        return picture(QStringLiteral("Lunghezza condotto \u00D8"), cm,
+                       [](QPainter& p) { markLength(p, Port::Round); });
+    case GuidancePicture::SlotLength:
+        return picture(QStringLiteral("Lunghezza condotto rett."), cm,
+                       [](QPainter& p) { markLength(p, Port::Slot); });
+    }
+    return {};
 }
 
 } // namespace painter

@@ -2,18 +2,12 @@
 // of the field marked in red, and the field's caption below.
 #pragma once
 
-#include <QImage>
-#include <QString>
+#include "entry/guidance_pictures.h"
 
-#include <vector>
+#include <QImage>
 
 namespace painter {
 
-struct GuidancePicture {
-    QString fileName;
-    QImage picture;
-};
-
-std::vector<GuidancePicture> guidancePictures();
+QImage guidancePicture(kx::GuidancePicture which);
 
 } // namespace painter

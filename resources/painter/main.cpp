@@ -66,10 +66,15 @@ int main(int argc, char* argv[]) {
             return 1;
         }
     }
+    // The guidance pictures in a folder of their own, which the build puts beside the program whole.
     constexpr int kJpegQuality = 90;
-    for (const auto& [name, picture] : painter::guidancePictures()) {
-        if (!picture.save(folder.filePath(name), "JPEG", kJpegQuality)) {
-            std::fprintf(stderr, "kx_painter: cannot write %s\n", qPrintable(name));
+    const QDir guidance(folder.filePath(QStringLiteral("guidance")));
+    guidance.mkpath(QStringLiteral("."));
+    for (const kx::GuidancePicture which : kx::kGuidancePictures) {
+        const char* name = kx::fileName(which);
+        if (!painter::guidancePicture(which).save(guidance.filePath(QLatin1String(name)), "JPEG",
+                                                  kJpegQuality)) {
+            std::fprintf(stderr, "kx_painter: cannot write %s\n", name);
             return 1;
         }
     }

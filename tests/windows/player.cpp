@@ -1,5 +1,7 @@
 #include "windows/player.h"
 
+#include "entry/guidance_pictures.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -20,17 +22,23 @@
 namespace kxtest {
 namespace {
 
-const QList<std::pair<QString, QColor>> kPictures{{"boxVOL", Qt::red},        {"box_circDIAM", Qt::green},
-                                                  {"boxALT", Qt::blue},       {"boxLARG", Qt::yellow},
-                                                  {"box_circLUNG", Qt::cyan}, {"boxLUNG", Qt::magenta}};
+// Each guidance picture a colour of its own, told apart by its hue; and its name, its file's without ".jpg".
+QColor colourOf(kx::GuidancePicture picture) {
+    return QColor::fromHsv(int(picture) * 60, 255, 255);
+}
+
+QString nameOf(kx::GuidancePicture picture) {
+    return QString::fromLatin1(kx::fileName(picture)).chopped(4);
+}
 
 // The name of the picture whose colour Image1 shows, "none" or "another".
 QString pictureShown(const QLabel* image) {
     const QImage shown = image->pixmap().toImage();
     const QColor centre = shown.isNull() ? QColor() : shown.pixelColor(shown.rect().center());
-    for (const auto& [name, colour] : kPictures) {
-        if (centre.hsvSaturation() > 200 && qAbs(centre.hue() - colour.hue()) < 10) { // grey has no hue
-            return name;
+    for (const kx::GuidancePicture picture : kx::kGuidancePictures) {
+        if (centre.hsvSaturation() > 200 &&
+            qAbs(centre.hue() - colourOf(picture).hue()) < 10) { // grey has no hue
+            return nameOf(picture);
         }
     }
     return shown.isNull() ? "none" : "another";
@@ -63,10 +71,10 @@ QString localised(QString text) {
 }
 
 Player::Player(const QStringList& beforeShown) {
-    for (const auto& [name, colour] : kPictures) {
+    for (const kx::GuidancePicture which : kx::kGuidancePictures) {
         QImage picture(30, 40, QImage::Format_RGB32);
-        picture.fill(colour);
-        picture.save(pictures.filePath(name + ".jpg"), "JPEG");
+        picture.fill(colourOf(which));
+        picture.save(pictures.filePath(QString::fromLatin1(kx::fileName(which))), "JPEG");
     }
     form.setPictureFolder(pictures.path());
     play(beforeShown);
