@@ -1,56 +1,123 @@
 #include "ui/screen_placement.h"
 
-#include <QEvent>
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
+#include <QMoveEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
+#include <xcb/xcb.h>
+
+#include <optional>
+
 namespace kx {
 namespace {
 
-// Places the window again at its first exposure when the frame has changed meanwhile.
-class FirstExposure : public QObject {
+// The window's place for the frame it has now. Places go by the client area, never by QWidget::move:
+// that turns the frame's corner into the client's with the frame the widget last heard of, under
+// metacity still none when the window is first exposed, and the client went where the frame should.
+class FramePlacement : public QObject, public QAbstractNativeEventFilter {
 public:
-    FirstExposure(QWindow* window, QMargins frame, std::function<void(const QMargins&)> place)
-        : QObject(window), window(window), frame(frame), place(std::move(place)) {
+    FramePlacement(QWidget* window, std::function<QPoint(const QMargins&)> corner, FrameReport report)
+        : QObject(window), window(window), corner(std::move(corner)), report(std::move(report)) {
         window->installEventFilter(this);
+        watch();
+        check();
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == window && event->type() == QEvent::Expose && window->isExposed()) {
-            if (window->frameMargins() != frame) {
-                place(window->frameMargins());
-            }
-            deleteLater();
-            window->removeEventFilter(this);
+        if (watched == window && event->type() == QEvent::Show) {
+            watch(); // the desktop's window exists from here on, not mapped yet
+            check();
+        } else if (watched == handle &&
+                   (event->type() == QEvent::Expose || event->type() == QEvent::Resize)) {
+            check();
+        } else if (watched == handle && event->type() == QEvent::Move) {
+            check(static_cast<QMoveEvent*>(event)->pos());
+        }
+        return false;
+    }
+
+    // A window manager may tell the frame after the window is exposed, by a property of the window
+    // alone, which Qt reads only when asked.
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t" || !handle || !handle->handle()) {
+            return false;
+        }
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & ~0x80) == XCB_PROPERTY_NOTIFY &&
+            reinterpret_cast<const xcb_property_notify_event_t*>(event)->window == handle->winId()) {
+            // Once Qt has taken note of the change.
+            QMetaObject::invokeMethod(
+                this, [this] { check(); }, Qt::QueuedConnection);
         }
         return false;
     }
 
 private:
-    QWindow* window;
-    QMargins frame;
-    std::function<void(const QMargins&)> place;
+    void watch() {
+        if (handle || !window->windowHandle()) {
+            return;
+        }
+        handle = window->windowHandle();
+        handle->installEventFilter(this);
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+
+    // Places the window when its frame has changed. A move while it is on screen, to a place it was
+    // neither sent to nor came from, with the frame unchanged, is the user's or the desktop's own:
+    // the window stays there from then on.
+    void check(std::optional<QPoint> movedTo = std::nullopt) {
+        if (done) {
+            return;
+        }
+        const QMargins frame = handle ? report(*handle) : QMargins();
+        if (!placedWith || frame != *placedWith) {
+            place(frame);
+        } else if (movedTo && handle->isExposed() && *movedTo != placedAt && *movedTo != placedFrom) {
+            done = true;
+            deleteLater();
+        }
+    }
+
+    void place(const QMargins& frame) {
+        placedWith = frame;
+        placedFrom = window->geometry().topLeft();
+        placedAt = corner(frame) + QPoint(frame.left(), frame.top());
+        window->setGeometry(QRect(placedAt, window->size()));
+    }
+
+    QWidget* window;
+    std::function<QPoint(const QMargins&)> corner;
+    FrameReport report;
+    QPointer<QWindow> handle;
+    std::optional<QMargins> placedWith;
+    QPoint placedAt;   // the client area's corner
+    QPoint placedFrom; // and where it was before
+    bool done = false;
 };
 
 } // namespace
 
-void centreOnScreen(QWidget* window, QSize outer) {
+QMargins desktopFrame(const QWindow& window) {
+    return window.frameMargins();
+}
+
+QPoint centredCorner(const QWidget* window, QSize outer) {
     const QScreen* screen = window->screen();
     const QSize whole = screen ? screen->geometry().size() : outer;
     // The halves are single precision, as the window's placement always was.
     const float left = (whole.width() - outer.width()) / 2.0f;
     const float top = (whole.height() - outer.height()) / 2.0f;
-    window->move(qRound(left), qRound(top)); // a window's position is its frame's
+    return {qRound(left), qRound(top)};
 }
 
-void placeWithFrame(QWidget* window, const std::function<void(const QMargins& frame)>& place) {
-    window->winId(); // the desktop's window, which knows the frame if it can be known yet
-    QWindow* handle = window->windowHandle();
-    const QMargins frame = handle->frameMargins();
-    place(frame);
-    new FirstExposure(handle, frame, place);
+void placeWithFrame(QWidget* window, std::function<QPoint(const QMargins& frame)> corner,
+                    FrameReport report) {
+    new FramePlacement(window, std::move(corner), std::move(report));
 }
 
 } // namespace kx

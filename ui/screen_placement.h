@@ -1,22 +1,32 @@
 // Where the windows open: centred on the whole screen by their outer size, frame and title bar
-// included.
+// included. Used by the main window and the information window when they are created.
 #pragma once
 
 #include <QMargins>
+#include <QPoint>
 #include <QSize>
 
 #include <functional>
 
 class QWidget;
+class QWindow;
 
 namespace kx {
 
-// Moves the window so that an outer size centres on its screen.
-void centreOnScreen(QWidget* window, QSize outer);
+// The frame the desktop has put around a window so far: none before it has framed it.
+using FrameReport = std::function<QMargins(const QWindow& window)>;
 
-// Runs place with the frame the desktop gives the window. Some desktops tell the frame as soon as
-// the window exists, others (X11) only once it is mapped: then place runs again at the window's
-// first exposure, before anything of it is painted, so nobody sees it move.
-void placeWithFrame(QWidget* window, const std::function<void(const QMargins& frame)>& place);
+// The desktop's own report.
+QMargins desktopFrame(const QWindow& window);
+
+// The top-left corner of an outer size centred on the window's screen.
+QPoint centredCorner(const QWidget* window, QSize outer);
+
+// Keeps the window's outer top-left corner where corner(frame) puts it, for the frame the desktop
+// reports. Most X11 window managers tell the frame only once they have framed the mapped window, so
+// the window is placed by its client area with the frame known at each moment, and placed again
+// whenever the frame it is told changes, until someone else moves it while it is on screen.
+void placeWithFrame(QWidget* window, std::function<QPoint(const QMargins& frame)> corner,
+                    FrameReport report = desktopFrame);
 
 } // namespace kx

@@ -1,7 +1,6 @@
 #include "ui/info_window/form_info.h"
 
 #include "ui/info_window/info_text.h"
-#include "ui/screen_placement.h"
 #include "ui/twips.h"
 #include "ui/window_look.h"
 
@@ -16,7 +15,7 @@ constexpr QSize kOuterSize(9120, 3300);
 
 } // namespace
 
-FORMinfo::FORMinfo(QWidget* parent) : QDialog(parent) {
+FORMinfo::FORMinfo(QWidget* parent, FrameReport report) : QDialog(parent) {
     setObjectName(QStringLiteral("FORMinfo"));
     setWindowTitle(QStringLiteral("Kx"));
     setWindowIcon(kxIcon());
@@ -30,15 +29,18 @@ FORMinfo::FORMinfo(QWidget* parent) : QDialog(parent) {
         lines << line.text.trimmed();
     }
     setAccessibleDescription(lines.join(QLatin1Char('\n')).trimmed());
-    Form_Load();
+    Form_Load(std::move(report));
 }
 
-void FORMinfo::Form_Load() {
+void FORMinfo::Form_Load(FrameReport report) {
     // Centred with its designed outer size; the smaller outer size then keeps that top-left corner.
-    placeWithFrame(this, [this](const QMargins& frame) {
-        centreOnScreen(this, toPixels(kDesignedSize).grownBy(frame));
-        setFixedSize(toPixels(kOuterSize).shrunkBy(frame));
-    });
+    placeWithFrame(
+        this,
+        [this](const QMargins& frame) {
+            setFixedSize(toPixels(kOuterSize).shrunkBy(frame));
+            return centredCorner(this, toPixels(kDesignedSize).grownBy(frame));
+        },
+        std::move(report));
 }
 
 void FORMinfo::paintEvent(QPaintEvent*) {

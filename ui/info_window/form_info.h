@@ -2,6 +2,8 @@
 // surface. Created at each opening and discarded when it closes.
 #pragma once
 
+#include "ui/screen_placement.h"
+
 #include <QDialog>
 
 namespace kx {
@@ -10,14 +12,15 @@ class FORMinfo : public QDialog {
     Q_OBJECT
 
 public:
-    explicit FORMinfo(QWidget* parent = nullptr);
+    // report: the frame the desktop tells; tests tell their own.
+    explicit FORMinfo(QWidget* parent = nullptr, FrameReport report = desktopFrame);
 
 protected:
     // The text is drawn at every paint, so it survives being covered by another window.
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Form_Load();
+    void Form_Load(FrameReport report);
 };
 
 } // namespace kx

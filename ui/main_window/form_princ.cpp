@@ -94,7 +94,8 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
 FORMprinc::~FORMprinc() = default;
 
 void FORMprinc::Form_Load() {
-    placeWithFrame(this, [this](const QMargins& frame) { centreOnScreen(this, size().grownBy(frame)); });
+    placeWithFrame(this,
+                   [this](const QMargins& frame) { return centredCorner(this, size().grownBy(frame)); });
     CMBcondotti->setCurrentIndex(0);
     lunghezzaDigitata = true;
     lunghezzaReimpostata = false;
