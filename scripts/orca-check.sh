@@ -1,0 +1,264 @@
+#!/usr/bin/env bash
+# Plays a few tasks in Kx by keys alone with the Orca screen reader listening, as a blind user would,
+# and prints what Orca said under each task. It needs no desktop: it starts its own X server, window
+# manager, D-Bus session, accessibility bus and speech server, whose speech goes to a file instead of
+# a sound card. Orca runs at its default settings in it_IT.UTF-8. Slow and in need of many packages,
+# so no part of ctest.
+#
+#   scripts/orca-check.sh [KX]      KX: the program to try; build/kx, built first, by default
+#
+# KX_ORCA_KEEP=folder keeps there the speech, Orca's debug log and Kx's output.
+set -euo pipefail
+source "$(dirname "$0")/prepare.sh"
+
+orca_packages=(
+    orca speech-dispatcher speech-dispatcher-audio-plugins at-spi2-core dbus libglib2.0-bin
+    gsettings-desktop-schemas xvfb metacity x11-utils xdotool locales
+)
+locale_name=it_IT.UTF-8
+
+# Phase one, outside the D-Bus session: packages, locale, program, X server.
+outside() {
+    kx_install_missing "${orca_packages[@]}"
+    if ! locale -a | grep -qix 'it_IT\.utf-\?8'; then
+        echo "Generating the locale $locale_name"
+        local sudo=()
+        [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+        "${sudo[@]}" sed -i "s/^# *\($locale_name UTF-8\)/\1/" /etc/locale.gen
+        "${sudo[@]}" locale-gen >/dev/null
+    fi
+
+    local kx
+    if [ $# -gt 0 ]; then
+        kx="$(realpath "$1")"
+    else
+        kx_install_missing "${kx_packages[@]}"
+        kx_build build >/dev/null
+        kx="$kx_root/build/kx"
+    fi
+    [ -x "$kx" ] || { echo "No program at $kx" >&2; exit 1; }
+
+    work="$(mktemp -d /tmp/kx-orca.XXXXXX)"
+    trap 'finish_outside' EXIT
+    start_x_server
+
+    # Everything the session's services start inherits these: a fresh user whose desktop has
+    # accessibility on and whose speech server writes to a file.
+    export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+    export XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/run"
+    export LANG="$locale_name" LC_ALL="$locale_name" GSETTINGS_BACKEND=keyfile
+    unset LANGUAGE WAYLAND_DISPLAY SPEECHD_ADDRESS SESSION_MANAGER
+    mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    write_speech_server_settings
+    gsettings set org.gnome.desktop.interface toolkit-accessibility true
+
+    # What the session's services print goes to a log; the tasks print on ours again.
+    KX_ORCA_WORK="$work" KX_ORCA_PROGRAM="$kx" dbus-run-session -- "$0" --in-session \
+        3>&1 4>&2 >"$work/session.log" 2>&1
+}
+
+start_x_server() {
+    local n
+    for n in 70 71 72 73 74 75 76 77 78 79; do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        local tries
+        for tries in $(seq 50); do
+            [ -S "/tmp/.X11-unix/X$n" ] && break
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        if kill -0 "$xvfb_pid" 2>/dev/null && [ -S "/tmp/.X11-unix/X$n" ]; then
+            export DISPLAY=":$n"
+            return
+        fi
+    done
+    echo "No free X display among :70 to :79" >&2
+    exit 1
+}
+
+# Debian's settings, with one output module first: the generic one, which runs a command for each
+# utterance, here one that adds it to a file as a line. By then the server has turned symbols into
+# words, as far as Orca's punctuation level asks. The module would split a text at its delimiters: a
+# control character that is never spoken keeps each utterance whole.
+write_speech_server_settings() {
+    local folder="$XDG_CONFIG_HOME/speech-dispatcher"
+    mkdir -p "$folder/modules"
+    cp -r /etc/speech-dispatcher/speechd.conf /etc/speech-dispatcher/clients "$folder"/
+    cat >>"$folder/speechd.conf" <<EOF
+AddModule "tofile" "sd_generic" "tofile.conf"
+DefaultModule "tofile"
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+EOF
+    cat >"$folder/modules/tofile.conf" <<EOF
+GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >> $work/speech.txt"
+GenericDelimiters "$(printf '\001')"
+GenericMaxChunkLength 100000
+GenericLanguage "it" "it" "utf-8"
+GenericLanguage "en" "en" "utf-8"
+AddVoice "it" "MALE1" "it"
+AddVoice "en" "MALE1" "en"
+EOF
+}
+
+finish_outside() {
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    if [ -n "${KX_ORCA_KEEP:-}" ]; then
+        mkdir -p "$KX_ORCA_KEEP"
+        cp "$work"/*.txt "$work"/*.log "$KX_ORCA_KEEP"/ 2>/dev/null || true
+        echo "Kept the speech and the logs in $KX_ORCA_KEEP"
+    fi
+    rm -rf "$work"
+}
+
+# Phase two, inside the D-Bus session: speech server, Orca, Kx, and the tasks.
+inside() {
+    exec 1>&3 2>&4 3>&- 4>&-
+    work="$KX_ORCA_WORK"
+    speech="$work/speech.txt"
+    orca_log="$work/orca-debug.txt"
+    : >"$speech"
+    trap 'finish_inside' EXIT
+
+    # GNOME's own window manager: it activates new windows and gives the focus back when a modal one
+    # closes, as a desktop does.
+    metacity --sm-disable --no-composite >"$work/metacity.log" 2>&1 &
+    wm_pid=$!
+    wait_for "the window manager" 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+
+    speech-dispatcher --run-single --timeout 0 >"$work/speech-dispatcher.log" 2>&1 &
+    speechd_pid=$!
+    wait_for "the speech server" 10 test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock"
+
+    orca --debug-file "$orca_log" >"$work/orca.log" 2>&1 &
+    orca_pid=$!
+    wait_for "Orca to speak" 30 test -s "$speech"
+    settle
+
+    play_tasks
+}
+
+finish_inside() {
+    local pid
+    for pid in "${kx_pid:-}" "${orca_pid:-}" "${speechd_pid:-}" "${wm_pid:-}"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    return 0
+}
+
+# wait_for <what> <seconds> <command...>: until the command succeeds.
+wait_for() {
+    local what="$1" seconds="$2"
+    shift 2
+    local tries
+    for tries in $(seq $((seconds * 10))); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    echo "Gave up waiting for $what" >&2
+    exit 1
+}
+
+# Until Orca has had its say: neither its speech nor its debug log has grown for a while.
+settle() {
+    local quiet=0 last="" now tries
+    for tries in $(seq 100); do
+        sleep 0.1
+        now="$(stat -c %s "$speech" "$orca_log" 2>/dev/null | tr '\n' ' ')"
+        if [ "$now" = "$last" ]; then
+            quiet=$((quiet + 1))
+            [ $quiet -ge 8 ] && return 0
+        else
+            quiet=0
+            last="$now"
+        fi
+    done
+}
+
+spoken_lines() { wc -l <"$speech"; }
+
+# The utterances since line <from> of the speech, indented under what was pressed.
+print_since() {
+    tail -n +"$(($1 + 1))" "$speech" | sed 's/^/      /'
+}
+
+task() { printf '\n== %s\n' "$*"; }
+
+# press <what the user does> <xdotool arguments...>
+press() {
+    local what="$1"
+    shift
+    local from
+    from="$(spoken_lines)"
+    xdotool "$@"
+    settle
+    printf '  > %s\n' "$what"
+    print_since "$from"
+}
+
+key() { press "$*" key --delay 80 "$@"; }
+type_text() { press "type \"$1\"" type --delay 120 "$1"; }
+
+play_tasks() {
+    local from i window
+    task "Kx starts: the window takes the focus, which goes to the height field"
+    from="$(spoken_lines)"
+    "$KX_ORCA_PROGRAM" >"$work/kx.log" 2>&1 &
+    kx_pid=$!
+    window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Kx$' | head -n 1)"
+    [ -n "$window" ] || { echo "Kx opened no window" >&2; exit 1; }
+    xdotool windowactivate --sync "$window"
+    settle
+    print_since "$from"
+
+    task "Calcola Kx with no data: the message, closed with Enter"
+    key alt+c
+    key Return
+
+    task "Tab through the window, once round"
+    for i in $(seq 10); do key Tab; done
+
+    task "A round port: volume 50, diameter 10, length 20, Enter in the length"
+    key Tab
+    type_text 50
+    key shift+Tab
+    type_text 10
+    key Tab
+    key Tab
+    type_text 20
+    key Return
+
+    task "Calcola Kx, twice with the same result"
+    key alt+c
+    key alt+c
+
+    task "The spin: Tab to it, a step up and a step down"
+    for i in $(seq 6); do key Tab; done
+    key Up
+    key Down
+
+    task "Numero condotti: Shift+Tab to it, Down, Home"
+    key shift+Tab
+    key Down
+    key Home
+
+    task "Ottimizza dimensioni"
+    key alt+o
+
+    task "The information window: Shift+Tab to its button, Space, Escape"
+    key shift+Tab
+    key shift+Tab
+    key space
+    key Escape
+
+    kill -0 "$kx_pid" 2>/dev/null || echo "Kx ended before the tasks did: see its output (KX_ORCA_KEEP)"
+}
+
+if [ "${1:-}" = "--in-session" ]; then
+    inside
+else
+    outside "$@"
+fi
