@@ -7,7 +7,9 @@
 #
 #   scripts/orca-check.sh [KX]      KX: the program to try; build/kx, built first, by default
 #
-# KX_ORCA_KEEP=folder keeps there the speech, Orca's debug log and Kx's output.
+# Each utterance takes the time a fast voice would take: KX_ORCA_PACE characters a second, 100 unless
+# set (Orca's default rate is about 17), and at least 0.2 s. When Orca cuts one short, its line ends
+# with "[interrotto]". KX_ORCA_KEEP=folder keeps there the speech, Orca's debug log and Kx's output.
 set -euo pipefail
 source "$(dirname "$0")/prepare.sh"
 
@@ -80,9 +82,9 @@ start_x_server() {
 }
 
 # Debian's settings, with one output module first: the generic one, which runs a command for each
-# utterance, here one that adds it to a file as a line. By then the server has turned symbols into
-# words, as far as Orca's punctuation level asks. The module would split a text at its delimiters: a
-# control character that is never spoken keeps each utterance whole.
+# utterance. By then the server has turned symbols into words, as far as Orca's punctuation level
+# asks. The module would split a text at its delimiters: a control character that is never spoken
+# keeps each utterance whole.
 write_speech_server_settings() {
     local folder="$XDG_CONFIG_HOME/speech-dispatcher"
     mkdir -p "$folder/modules"
@@ -94,7 +96,7 @@ AudioOutputMethod "alsa"
 AudioALSADevice "null"
 EOF
     cat >"$folder/modules/tofile.conf" <<EOF
-GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >> $work/speech.txt"
+GenericExecuteSynth "$work/say \\'\$DATA\\'"
 GenericDelimiters "$(printf '\001')"
 GenericMaxChunkLength 100000
 GenericLanguage "it" "it" "utf-8"
@@ -102,6 +104,17 @@ GenericLanguage "en" "en" "utf-8"
 AddVoice "it" "MALE1" "it"
 AddVoice "en" "MALE1" "en"
 EOF
+    # The utterance takes as long as a voice would need for it, so that Orca can cut it short as
+    # it would a voice: the server then ends the command, and the line is left without its end,
+    # which the next utterance marks.
+    cat >"$work/say" <<EOF
+#!/bin/sh
+[ -n "\$(tail -c 1 $work/speech.txt)" ] && printf ' [interrotto]\n' >>$work/speech.txt
+printf '%s' "\$1" >>$work/speech.txt
+sleep "\$(awk -v n="\${#1}" 'BEGIN { t = n / ${KX_ORCA_PACE:-100}; print t < 0.2 ? 0.2 : t }')"
+printf '\n' >>$work/speech.txt
+EOF
+    chmod +x "$work/say"
 }
 
 finish_outside() {
@@ -162,13 +175,14 @@ wait_for() {
     exit 1
 }
 
-# Until Orca has had its say: neither its speech nor its debug log has grown for a while.
+# Until Orca has had its say: its last utterance is over, and neither the speech nor Orca's debug
+# log has grown for a while.
 settle() {
     local quiet=0 last="" now tries
-    for tries in $(seq 100); do
+    for tries in $(seq 600); do
         sleep 0.1
         now="$(stat -c %s "$speech" "$orca_log" 2>/dev/null | tr '\n' ' ')"
-        if [ "$now" = "$last" ]; then
+        if [ "$now" = "$last" ] && [ -z "$(tail -c 1 "$speech")" ]; then
             quiet=$((quiet + 1))
             [ $quiet -ge 8 ] && return 0
         else
