@@ -261,6 +261,10 @@ play_tasks() {
     task "Orca reads the status bar: Insert+KP_Enter twice"
     key Insert+KP_Enter Insert+KP_Enter
 
+    task "Orca's flat review reads the whole window: KP_Add twice, then KP_Subtract leaves it"
+    key KP_Add KP_Add
+    key KP_Subtract
+
     task "The information window: Shift+Tab to its button, Space, Escape"
     key shift+Tab
     key shift+Tab
