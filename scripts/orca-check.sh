@@ -157,8 +157,21 @@ inside() {
 finish_inside() {
     local pid
     for pid in "${kx_pid:-}" "${orca_pid:-}" "${speechd_pid:-}" "${wm_pid:-}"; do
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+        [ -n "$pid" ] && stop "$pid"
     done
+    return 0
+}
+
+# Orca, asked to end, can hang on its way out: after a few seconds it is ended outright.
+stop() {
+    kill "$1" 2>/dev/null || return 0
+    local tries
+    for tries in $(seq 30); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
     return 0
 }
 
