@@ -207,9 +207,10 @@ settle() {
 
 spoken_lines() { wc -l <"$speech"; }
 
-# The utterances since line <from> of the speech, indented under what was pressed.
+# The utterances since line <from> of the speech, indented under what was pressed; one that has just
+# begun waits for the next.
 print_since() {
-    tail -n +"$(($1 + 1))" "$speech" | sed 's/^/      /'
+    head -n "$(spoken_lines)" "$speech" | tail -n +"$(($1 + 1))" | sed 's/^/      /'
 }
 
 task() { printf '\n== %s\n' "$*"; }
