@@ -44,7 +44,7 @@ outside() {
     trap 'finish_outside' EXIT
     start_x_server
 
-    # Everything the session's services start inherits these: a fresh user whose desktop has
+    # Everything the D-Bus session's services start inherits these: a fresh user whose desktop has
     # accessibility on and whose speech server writes to a file.
     export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
     export XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/run"
@@ -55,9 +55,9 @@ outside() {
     write_speech_server_settings
     gsettings set org.gnome.desktop.interface toolkit-accessibility true
 
-    # What the session's services print goes to a log; the tasks print on ours again.
-    KX_ORCA_WORK="$work" KX_ORCA_PROGRAM="$kx" dbus-run-session -- "$0" --in-session \
-        3>&1 4>&2 >"$work/session.log" 2>&1
+    # What the D-Bus session's services print goes to a log; the tasks print on ours again.
+    KX_ORCA_WORK="$work" KX_ORCA_PROGRAM="$kx" dbus-run-session -- "$0" --inside-dbus \
+        3>&1 4>&2 >"$work/dbus-session.log" 2>&1
 }
 
 start_x_server() {
@@ -292,7 +292,7 @@ play_tasks() {
     kill -0 "$kx_pid" 2>/dev/null || echo "Kx ended before the tasks did: see its output (KX_ORCA_KEEP)"
 }
 
-if [ "${1:-}" = "--in-session" ]; then
+if [ "${1:-}" = "--inside-dbus" ]; then
     inside
 else
     outside "$@"
