@@ -118,7 +118,7 @@ EOF
 }
 
 finish_outside() {
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    [ -n "${xvfb_pid:-}" ] && stop "$xvfb_pid"
     if [ -n "${KX_ORCA_KEEP:-}" ]; then
         mkdir -p "$KX_ORCA_KEEP"
         cp "$work"/*.txt "$work"/*.log "$KX_ORCA_KEEP"/ 2>/dev/null || true
@@ -162,7 +162,8 @@ finish_inside() {
     return 0
 }
 
-# Orca, asked to end, can hang on its way out: after a few seconds it is ended outright.
+# Ends a process the script started. Orca, asked to end, can hang on its way out: after a few seconds
+# it is ended outright.
 stop() {
     kill "$1" 2>/dev/null || return 0
     local tries
@@ -170,9 +171,8 @@ stop() {
         kill -0 "$1" 2>/dev/null || break
         sleep 0.1
     done
-    kill -KILL "$1" 2>/dev/null
-    wait "$1" 2>/dev/null
-    return 0
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
 }
 
 # wait_for <what> <seconds> <command...>: until the command succeeds.
