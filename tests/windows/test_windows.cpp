@@ -307,6 +307,24 @@ void TestWindows::longResults() {
     QVERIFY(portVolume->toolTip().isEmpty());
 }
 
+namespace {
+
+// The unnamed label of the window that a screen reader knows in the role given.
+QAccessibleInterface* labelInRole(const QWidget& form, QAccessible::Role role) {
+    for (QLabel* label : form.findChildren<QLabel*>()) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label);
+        if (label->objectName().isEmpty() && accessible->role() == role) {
+            return accessible;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// What the window tells a screen reader: each input named by its caption's words; each result by its
+// value, labelled by its caption, empty as empty; the ports by the item shown; the spin by the length
+// the field shows; and the last result in a notification and in the status bar.
 void TestWindows::screenReader() {
     kxtest::Player player;
     auto accessible = [&](const char* name) {
@@ -319,16 +337,33 @@ void TestWindows::screenReader() {
         QVERIFY(accessible(drawing)->text(QAccessible::Name).isEmpty() &&
                 accessible(drawing)->state().invisible);
     }
-    QCOMPARE(accessible("VSLungcond")->valueInterface()->currentValue().toInt(), 250); // a length
-    QCOMPARE(accessible("TXTvol")->text(QAccessible::Name), QStringLiteral("Volume box (dm\u00B3)"));
+    QCOMPARE(accessible("VSLungcond")->valueInterface()->currentValue().toDouble(), 1.0);
+    QCOMPARE(accessible("TXTvol")->text(QAccessible::Name), QStringLiteral("Volume box in decimetri cubi"));
     QCOMPARE(accessible("Image1")->text(QAccessible::Name),
-             QStringLiteral("Figura: altezza del condotto rettangolare, in centimetri"));
-    QCOMPARE(player.play({"enter TXTdia 10", "enter TXTvol 50", "click CMDcalcolaKx"}), QString());
-    // A result reads as its value, labelled by its caption: a name of its own would hide the value and
-    // the changes its text reports.
-    QCOMPARE(accessible("LBLkx")->text(QAccessible::Name), kxtest::localised("75.39"));
+             QStringLiteral("Figura, altezza del condotto rettangolare, in centimetri"));
+    QCOMPARE(player.play({"enter TXTdia 10", "enter TXTvol 50", "enter TXTlung 20", "key Alt+C"}), QString());
+    QCOMPARE(accessible("LBLkx")->role(), QAccessible::StaticText);
+    QCOMPARE(accessible("LBLkx")->text(QAccessible::Name), kxtest::localised("41.56"));
     QCOMPARE(accessible("LBLkx")->relations(QAccessible::Label).first().first->object()->objectName(),
              "Label4");
+    QCOMPARE(accessible("LBLdia")->text(QAccessible::Name), QString()); // not its caption
+    QCOMPARE(accessible("Label9(1)")->text(QAccessible::Name),
+             QStringLiteral("Diametro condotto in centimetri"));
+    QCOMPARE(accessible("VSLungcond")->valueInterface()->currentValue().toDouble(), 20.0);
+    QAccessibleInterface* notification = labelInRole(player.form, QAccessible::Notification);
+    QAccessibleInterface* statusBar = labelInRole(player.form, QAccessible::StatusBar);
+    QVERIFY(notification && statusBar);
+    QCOMPARE(notification->text(QAccessible::Name), kxtest::localised("Kx 41.56 hertz"));
+    QCOMPARE(player.play({"key Alt+O", "ports 3"}), QString());
+    QCOMPARE(notification->text(QAccessible::Name), QStringLiteral("3 condotti"));
+    QCOMPARE(statusBar->text(QAccessible::Name),
+             kxtest::localised("Altezza 59.60, larghezza 22.76, profondit") + QStringLiteral("\u00E0 ") +
+                 kxtest::localised("36.84 centimetri"));
+    QCOMPARE(accessible("CMBcondotti")->role(), QAccessible::ComboBox);
+    QCOMPARE(accessible("CMBcondotti")->text(QAccessible::Name), QStringLiteral("3"));
+    QCOMPARE(accessible("CMBcondotti")->textInterface()->text(0, 1), QStringLiteral("3"));
+    QCOMPARE(player.play({"enter TXTlung ."}), QString());
+    QCOMPARE(accessible("VSLungcond")->valueInterface()->currentValue().toDouble(), 250.0); // its own
 }
 
 void TestWindows::pictures() {
@@ -487,7 +522,7 @@ void TestWindows::readableInEveryPalette() {
     for (QWidget* control : player.form.findChildren<QWidget*>()) {
         const QVariant text = control->property(qobject_cast<QGroupBox*>(control) ? "title" : "text");
         const bool hasText = !text.toString().isEmpty() || qobject_cast<QComboBox*>(control);
-        if (control->objectName().startsWith("qt_") || !hasText) {
+        if (control->objectName().isEmpty() || control->objectName().startsWith("qt_") || !hasText) {
             continue;
         }
         qDebug() << control->objectName() << control->palette().color(control->foregroundRole())

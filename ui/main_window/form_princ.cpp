@@ -15,9 +15,11 @@
 #include "ui/window_look.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <QShortcut>
 
 #include <algorithm>
+#include <utility>
 
 namespace kx {
 namespace {
@@ -51,7 +53,7 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
       dialogs(dialogs ? dialogs : ownDialogs.get()), pictureFolder(QCoreApplication::applicationDirPath()) {
     setupUi(this);
     focusOrder = FocusOrder(startUpFocusOrder(this));
-    setUpLengthSpin(VSLungcond);
+    setUpLengthSpin(VSLungcond, TXTlung);
     // What the form cannot say: the face's size in pixels, a window that cannot be resized or
     // maximised, its role for a screen reader, and a label drawn as a button face is, in the
     // desktop's own colours.
@@ -89,6 +91,33 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
 
     applyFocusOrder();
     Form_Load();
+    setUpSpeech();
+}
+
+// Results are read as their values, never as their captions, and spoken as they come wherever the focus
+// is, through two labels that only a screen reader knows of, outside the designed window: the
+// notification stays hidden, the status bar is shown without a size, as a screen reader needs to find it.
+void FORMprinc::setUpSpeech() {
+    for (QLabel* result : {LBLsezione, LBLdia, LBLvolcondotto, LBLkx, LBLalt, LBLlarg, LBLpro}) {
+        presentAsResult(result);
+    }
+    notification = new QLabel(this);
+    notification->hide();
+    presentAsNotification(notification);
+    statusBar = new QLabel(this);
+    statusBar->setGeometry(0, 0, 0, 0);
+    presentAsStatusBar(statusBar);
+    // A drop-down list that has the focus changes its item silently for a screen reader.
+    presentShownItem(CMBcondotti);
+    connect(CMBcondotti, &QComboBox::currentTextChanged, this, [this](const QString& ports) {
+        announce(notification,
+                 ports == QLatin1String("1") ? QStringLiteral("1 condotto") : ports + " condotti");
+    });
+}
+
+void FORMprinc::speak(const QString& message) {
+    statusBar->setText(message);
+    announce(notification, message);
 }
 
 FORMprinc::~FORMprinc() = default;
@@ -137,8 +166,8 @@ void FORMprinc::CMDottimizza_Click() {
     showResult(LBLalt, box->height);
     showResult(LBLlarg, box->width);
     showResult(LBLpro, box->depth);
-    announce(CMDottimizza, QStringLiteral("Altezza %1, larghezza %2, profondit\u00E0 %3 centimetri")
-                               .arg(box->height, box->width, box->depth));
+    speak(QStringLiteral("Altezza %1, larghezza %2, profondit\u00E0 %3 centimetri")
+              .arg(box->height, box->width, box->depth));
 }
 
 void FORMprinc::CMDinfo_Click() {
@@ -148,7 +177,14 @@ void FORMprinc::CMDinfo_Click() {
 }
 
 void FORMprinc::VSLungcond_Change() {
-    // Changing the value from here calls this handler again, nested, before setValue returns.
+    // Changing the value from here calls this handler again, nested, before setValue returns. A step
+    // can so show Kx twice: a screen reader hears the last one, once, when the outermost call ends.
+    ++spinDepth;
+    const auto speakLast = qScopeGuard([this] {
+        if (--spinDepth == 0 && heldMessage) {
+            speak(*std::exchange(heldMessage, std::nullopt));
+        }
+    });
     if (lunghezzaDigitata) {
         lunghezzaDigitata = false;
         if (const auto typed = takenOverLength(TXTlung->text(), userLocale())) {
@@ -208,7 +244,12 @@ std::optional<double> FORMprinc::calcolaKx() {
 void FORMprinc::showKx(std::optional<double> kx) {
     showResult(LBLkx, resultText(kx, userLocale()));
     if (kx) {
-        announce(LBLkx, QStringLiteral("Kx %1 hertz").arg(LBLkx->text()));
+        const QString message = QStringLiteral("Kx %1 hertz").arg(LBLkx->text());
+        if (spinDepth > 0) {
+            heldMessage = message;
+        } else {
+            speak(message);
+        }
     }
 }
 
@@ -233,7 +274,7 @@ void FORMprinc::enterField(NumericField which) {
     applyFocusOrder();
     // Read anew at each entry; a file missing or not a picture leaves Image1 without one.
     Image1->setPixmap(QPixmap(pictureFolder + guidance.picture, "JPEG"));
-    Image1->setAccessibleName(QStringLiteral("Figura: ") + guidance.shows);
+    Image1->setAccessibleName(QStringLiteral("Figura, ") + guidance.shows);
 }
 
 FieldTexts FORMprinc::fieldTexts() const {

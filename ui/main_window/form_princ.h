@@ -50,6 +50,8 @@ private:
 
     std::optional<double> calcolaKx();
     void showKx(std::optional<double> kx);
+    void setUpSpeech();
+    void speak(const QString& message);
     void applyFocusOrder();
     FieldTexts fieldTexts() const;
     QLineEdit* field(NumericField which) const;
@@ -62,6 +64,11 @@ private:
     QString pictureFolder;
     bool shownBefore = false;
     std::optional<NumericField> lastEntered; // the field whose entry ran last
+
+    QLabel* notification = nullptr;     // what a screen reader speaks at once
+    QLabel* statusBar = nullptr;        // the last result, for a screen reader to read again
+    int spinDepth = 0;                  // nested calls of VSLungcond_Change
+    std::optional<QString> heldMessage; // Kx shown by a spin step, spoken when the step ends
 
     // The length spin's two one-shot flags, each cleared by the spin's next change, which reads it.
     // lunghezzaDigitata: set at start-up and by every key released in the length field, whatever the

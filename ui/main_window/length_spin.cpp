@@ -1,7 +1,10 @@
 #include "ui/main_window/length_spin.h"
 
+#include "calc/locale_numbers.h"
+
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -11,17 +14,23 @@ namespace {
 constexpr int kLongestPort = 500;
 constexpr int kStartLength = 250;
 
-// Reads as the length, not as the negated value the scroll bar holds.
+// Reads as the length the field shows, the one the next step takes over, and as the length the
+// scroll bar holds when the field holds none; never as the negated value itself. A screen reader reads
+// the value as a number and again at each change Qt reports.
 class LengthValue : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit LengthValue(QScrollBar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar), bar(bar) {}
+    LengthValue(QScrollBar* bar, const QLineEdit* field)
+        : QAccessibleWidget(bar, QAccessible::ScrollBar), bar(bar), field(field) {}
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ValueInterface) {
             return static_cast<QAccessibleValueInterface*>(this);
         }
         return QAccessibleWidget::interface_cast(type);
     }
-    QVariant currentValue() const override { return -bar->value(); }
+    QVariant currentValue() const override {
+        const auto shown = readDouble(field->text(), userLocale());
+        return shown ? QVariant(*shown) : QVariant(-bar->value());
+    }
     void setCurrentValue(const QVariant& value) override { bar->setValue(-value.toInt()); }
     QVariant maximumValue() const override { return -bar->minimum(); }
     QVariant minimumValue() const override { return -bar->maximum(); }
@@ -29,6 +38,7 @@ public:
 
 private:
     QScrollBar* bar;
+    const QLineEdit* field;
 };
 
 } // namespace
@@ -37,11 +47,11 @@ private:
 // and every input Qt gives a scroll bar (its arrows, Up and Down, PageUp and PageDown, Home and End,
 // the wheel) goes the way its top arrow goes. Qt's invertedControls cannot do it: it flips only the
 // wheel and the keys, not Home and End nor the arrows.
-void setUpLengthSpin(QScrollBar* spin) {
+void setUpLengthSpin(QScrollBar* spin, const QLineEdit* lengthField) {
     spin->setRange(-kLongestPort, -1);
     spin->setValue(-kStartLength);
     // Registered at once, it takes the place of the interface Qt would make; Qt discards it with the bar.
-    QAccessible::registerAccessibleInterface(new LengthValue(spin));
+    QAccessible::registerAccessibleInterface(new LengthValue(spin, lengthField));
 }
 
 int spinLength(const QScrollBar* spin) {

@@ -2,13 +2,14 @@
 // so small that only its two arrows show. Its top arrow lengthens the port.
 #pragma once
 
+class QLineEdit;
 class QScrollBar;
 
 namespace kx {
 
-// Gives the scroll bar its range of lengths, 1 to 500 cm, its start at 250, and its value as a
-// screen reader should read it.
-void setUpLengthSpin(QScrollBar* spin);
+// Gives the scroll bar its range of lengths, 1 to 500 cm, and its start at 250. A screen reader reads
+// it as the length the field shows.
+void setUpLengthSpin(QScrollBar* spin, const QLineEdit* lengthField);
 
 int spinLength(const QScrollBar* spin);
 

@@ -2,7 +2,6 @@
 
 #include "ui/window_look.h"
 
-#include <QAccessible>
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -22,19 +21,12 @@ void showResult(QLabel* label, const QString& value) {
     const QString shown = QFontMetrics(font).elidedText(value, Qt::ElideRight, room);
     const QString whole = shown == value ? QString() : value;
     label->setFont(font);
-    // Named by its text, it tells a screen reader of every change itself; a cut value names it whole.
+    // A screen reader reads the label by its text; a cut value names it whole.
     if (label->accessibleName() != whole) {
         label->setAccessibleName(whole);
     }
     label->setToolTip(whole);
     label->setText(shown);
-}
-
-void announce([[maybe_unused]] QWidget* source, [[maybe_unused]] const QString& message) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(source, message);
-    QAccessible::updateAccessibility(&event);
-#endif
 }
 
 } // namespace kx

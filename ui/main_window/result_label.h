@@ -4,7 +4,6 @@
 #include <QString>
 
 class QLabel;
-class QWidget;
 
 namespace kx {
 
@@ -12,9 +11,5 @@ namespace kx {
 // down to a readable size; one still too long cut at its end with "…", so the mark shows that
 // digits are hidden. A value not shown whole is the label's tooltip and accessible name.
 void showResult(QLabel* label, const QString& value);
-
-// Tells a screen reader the result the user asked for. A label's change is always reported by its
-// name; Qt from 6.8 on can also have the screen reader speak it without the user going to it.
-void announce(QWidget* source, const QString& message);
 
 } // namespace kx
