@@ -14,6 +14,8 @@ done < <(sed -n '/^Build-Depends:/,/^[^ ]/s/^ \([a-z0-9][a-z0-9.+-]*\).*/\1/p' "
     grep -vx 'debhelper-compat')
 # To build the Debian package as Debian does and check it (scripts/check-package.sh).
 kx_package_packages=(build-essential debhelper dpkg-dev devscripts lintian desktop-file-utils appstream strace)
+# To test what a screen reader is told, on a virtual X11 screen with an accessibility bus.
+kx_screen_reader_packages=(xvfb dbus at-spi2-core libglib2.0-bin)
 
 kx_install_missing() {
     local missing=()

@@ -80,6 +80,7 @@ Player::Player(const QStringList& beforeShown) {
     play(beforeShown);
     form.show();
     shownInactive = !form.isActiveWindow();
+    form.activateWindow(); // as a window manager would, where there is none
     active = QTest::qWaitForWindowActive(&form);
 }
 

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs a test program where Qt reports accessibility events, as on a screen reader's desktop: on X11,
+# on a virtual screen of its own, in a D-Bus session whose accessibility bus runs before the program
+# starts (Qt joins only a bus that is already there). Offscreen, Qt reports none.
+#   with_accessibility_bus.sh PROGRAM [ARGUMENTS...]
+set -euo pipefail
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+xvfb=$!
+trap 'kill "$xvfb"; rm -f "$display_file"' EXIT
+for _ in $(seq 100); do
+    [ -s "$display_file" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$(cat "$display_file")" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+dbus-run-session -- sh -c 'gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
+    --method org.a11y.Bus.GetAddress >/dev/null && exec "$@"' sh "$@" 2> >(grep -v '^dbus-daemon' >&2)
