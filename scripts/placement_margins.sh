@@ -2,8 +2,8 @@
 # Starts Kx again and again under an X window manager on a virtual screen, and prints where its outer
 # frame lands: the margins to the screen's left, right, top and bottom edges, and whether the frame
 # is centred within 2 px. Every start gets a new screen and a new window manager; Kx starts before the
-# manager, with it, or after it by a delay that changes from start to start, as when a session starts
-# its programs.
+# manager, with it, or after it by a delay that changes from start to start, as when a desktop
+# session starts its programs.
 #
 #   scripts/placement_margins.sh WM [STARTS] [DISPLAY] [PROGRAM]
 #
