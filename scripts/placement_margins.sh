@@ -3,7 +3,7 @@
 # frame lands: the margins to the screen's left, right, top and bottom edges, and whether the frame
 # is centred within 2 px. Every start gets a new screen and a new window manager; Kx starts before the
 # manager, with it, or after it by a delay that changes from start to start, as when a desktop
-# session starts its programs.
+# starts its programs at login.
 #
 #   scripts/placement_margins.sh WM [STARTS] [DISPLAY] [PROGRAM]
 #
