@@ -54,9 +54,9 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
     setupUi(this);
     focusOrder = FocusOrder(startUpFocusOrder(this));
     setUpLengthSpin(VSLungcond, TXTlung);
-    // What the form cannot say: the face's size in pixels, a window that cannot be resized or
-    // maximised, its role for a screen reader, and a label drawn as a button face is, in the
-    // desktop's own colours.
+    // What the form cannot say: the face's size in pixels, a title bar without a maximise button
+    // (the form's equal least and greatest sizes keep the window from being resized), its role for a
+    // screen reader, and a label drawn as a button face is, in the desktop's own colours.
     setFont(windowFont());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
