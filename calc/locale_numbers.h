@@ -1,7 +1,7 @@
 // Numbers in the user's own notation: reading field texts and writing results.
 //
-// Every routine takes the locale it works in. The window passes the user's locale, read afresh at
-// each use; the tests pass a point or a comma locale of their choosing.
+// Every routine takes the locale it works in. The window passes the user's locale, which Qt reads
+// from the environment once, at start-up; the tests pass a point or a comma locale of their choosing.
 #pragma once
 
 #include <QLocale>

@@ -1,6 +1,5 @@
 // How the program learns the user's decimal separator: it writes 1.3 in the user's notation and
-// looks for a point. Decided afresh at every use, so a change of regional settings takes effect at
-// the next keystroke.
+// looks for a point. Decided at every use, from the locale it is given; nothing is kept.
 #pragma once
 
 #include <QLocale>

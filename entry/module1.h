@@ -21,8 +21,8 @@ public:
     using CharCode = qint16;
     static constexpr CharCode kSwallowed = 0;
 
-    // Digits, control codes and "." pass; in a comma locale "." becomes "," (also in keyAscii).
-    // Everything else, "," included, gives 0: the keystroke is swallowed.
+    // Digits, control codes and "." pass; in a comma locale "." becomes "," (also in keyAscii) and ","
+    // passes. Everything else, and "," in a point locale, gives 0: the keystroke is swallowed.
     static CharCode filtraTasto(CharCode& keyAscii, const QLocale& locale);
 
     // The text a field should hold after a change: its text without the separator that came
@@ -30,7 +30,7 @@ public:
     QString correggiSeparatore(NumericField field, const QString& text, const QLocale& locale);
 
 private:
-    // Per field: where its first separator stood when its text last passed uncorrected.
+    // Per field: where the separator it keeps stands, as its text last passed or was corrected.
     std::array<qsizetype, kNumericFields.size()> posSeparatore{};
     bool appenaCorretto = false;
 };

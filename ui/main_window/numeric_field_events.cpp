@@ -1,5 +1,7 @@
 #include "ui/main_window/numeric_field_events.h"
 
+#include "entry/typed_key.h"
+
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -8,7 +10,6 @@
 namespace kx {
 namespace {
 
-constexpr int kControlMask = 0x1F;
 constexpr char32_t kLastControl = 31;
 
 // The code the filter sees for a character: its 16 bits taken as signed, as the fields' handlers
@@ -51,14 +52,9 @@ bool NumericFieldEvents::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool NumericFieldEvents::keyPress(QLineEdit* field, NumericField which, const QKeyEvent& event) {
-    QString typed = event.text();
-    // Ctrl with a letter types its control code (Ctrl+C is 3), whatever text the platform gave.
-    if ((event.modifiers() & Qt::ControlModifier) && typed.size() == 1 && typed.front().isLetter() &&
-        typed.front().unicode() < 0x80) {
-        typed = QChar(typed.front().unicode() & kControlMask);
-    }
+    const QString typed = typedText(event.key(), event.modifiers(), event.text());
     if (typed.isEmpty()) {
-        return false; // a key that types nothing: an arrow, Shift, Home
+        return false; // a key that types nothing: an arrow, Shift, Home, Delete
     }
     const QString kept = filtered(which, typed);
     // A control key goes on as it came, so the field still deletes, copies and pastes.

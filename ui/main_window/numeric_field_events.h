@@ -2,7 +2,8 @@
 //
 // Every character that typing delivers reaches the key-press handler as a character code before
 // the field inserts it, whatever its path: a key event (one character, a surrogate pair, or the
-// several characters of a dead key that found no partner) or an input method's commit. The handler
+// several characters of a dead key that found no partner; what a key types is typedText's rule) or
+// an input method's commit. The handler
 // keeps, replaces or swallows (code 0) each one; what it keeps of a printable character is inserted
 // into the field, a control character goes on as the key it came with. Pasted text takes neither
 // path and reaches the field as it is. The focus arriving in a field is reported with its reason.
