@@ -14,8 +14,9 @@ done < <(sed -n '/^Build-Depends:/,/^[^ ]/s/^ \([a-z0-9][a-z0-9.+-]*\).*/\1/p' "
     grep -vx 'debhelper-compat')
 # To build the Debian package as Debian does and check it (scripts/check-package.sh).
 kx_package_packages=(build-essential debhelper dpkg-dev devscripts lintian desktop-file-utils appstream strace)
-# To test what a screen reader is told, on a virtual X11 screen with an accessibility bus.
-kx_screen_reader_packages=(xvfb dbus at-spi2-core libglib2.0-bin)
+# To test, on a virtual X11 screen, what a screen reader is told (an accessibility bus) and what keys
+# typed through the X server give (XTest, keyboard layouts, the locales they are typed in).
+kx_x11_test_packages=(xvfb dbus at-spi2-core libglib2.0-bin libxcb-xtest0-dev x11-xkb-utils locales)
 
 kx_install_missing() {
     local missing=()
@@ -33,6 +34,24 @@ kx_install_missing() {
     local apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900)
     "${apt[@]}" update -qq
     "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# kx_generate_locales <locale>...: the C library's locales, made where they are missing, so that a
+# program started in one reads and types as a user's would.
+kx_generate_locales() {
+    local missing=()
+    local locale
+    for locale in "$@"; do
+        locale -a | grep -qix "${locale%.UTF-8}\.utf-\?8" || missing+=("$locale")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Generating the locales: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    for locale in "${missing[@]}"; do
+        "${sudo[@]}" sed -i "s/^# *\($locale UTF-8\)/\1/" /etc/locale.gen
+    done
+    "${sudo[@]}" locale-gen >/dev/null
 }
 
 # kx_build <folder> [cmake options...]: configures once, then builds. With KX_WERROR=1 (as CI

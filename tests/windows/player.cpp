@@ -1,6 +1,9 @@
 #include "windows/player.h"
 
 #include "entry/guidance_pictures.h"
+#ifdef KX_KEYS_THROUGH_X
+#include "windows/x_keys.h"
+#endif
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -103,13 +106,13 @@ QString Player::play(const QString& verb, const QString& words) {
     if (verb == "click" || verb == "enter") {
         QTest::mouseClick(window, Qt::LeftButton, {}, control->mapTo(&form, control->rect().center()));
         if (verb == "enter") {
-            play({"key Ctrl+A", "key Backspace", "type " + words.section(' ', 1)});
+            play({"qtkey Ctrl+A", "qtkey Backspace", "qttype " + words.section(' ', 1)});
         }
-    } else if (verb == "type") {
+    } else if (verb == "qttype") {
         for (const QChar c : words) {
             QTest::keyClick(window, c.toLatin1());
         }
-    } else if (verb == "key") {
+    } else if (verb == "qtkey") {
         const QKeySequence keys = QKeySequence::fromString(words);
         if (keys.isEmpty() || keys[0].key() == Qt::Key_unknown) {
             return "a key, found no such key";
@@ -119,11 +122,19 @@ QString Player::play(const QString& verb, const QString& words) {
         if (!QTest::qWaitFor([&] { return !anyButtonDown(form); })) {
             return "the button's click, found it still pressed";
         }
-    } else if (verb == "keytext") { // one key whose text is all of the words: a pair of UTF-16 units, say
+    } else if (verb == "qtkeytext") { // one key whose text is all of the words: a pair of UTF-16 units, say
         QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, words, Qt::NoModifier);
     } else if (verb == "paste") {
         QApplication::clipboard()->setText(localised(words));
         QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier);
+#ifdef KX_KEYS_THROUGH_X
+    } else if (verb == "xlayout") {
+        return setXLayout(words);
+    } else if (verb == "xnumlock") {
+        return setXNumLock(words == "on");
+    } else if (verb == "xkey") {
+        return typeThroughX(window, words);
+#endif
     } else if (verb == "commit") {
         QInputMethodEvent commit;
         commit.setCommitString(words);

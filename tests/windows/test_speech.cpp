@@ -36,7 +36,7 @@ void TestSpeech::resultsAreSpoken() {
     told.clear();
     QAccessible::installUpdateHandler(hear);
     const QString played =
-        player.play({"enter TXTdia 10", "enter TXTvol 50", "enter TXTlung 20", "key Return",
+        player.play({"enter TXTdia 10", "enter TXTvol 50", "enter TXTlung 20", "qtkey Return",
                      "click CMDcalcolaKx", "arrow up", "click CMDottimizza", "ports 2"});
     QAccessible::installUpdateHandler(nullptr);
     QCOMPARE(played, QString());

@@ -191,7 +191,7 @@ void TestWindows::startUpAsADesktopDeliversIt() {
     kxtest::Player player({"set TXTdia 10"});
     QVERIFY(player.shownInactive);
     QVERIFY(player.active);
-    QCOMPARE(player.play({"focus TXTalt", "shows TXTdia=", "picture boxALT", "key Tab", "focus TXTlar"}),
+    QCOMPARE(player.play({"focus TXTalt", "shows TXTdia=", "picture boxALT", "qtkey Tab", "focus TXTlar"}),
              QString());
 }
 
@@ -286,7 +286,7 @@ void TestWindows::longResults_data() {
 void TestWindows::longResults() {
     QFETCH(QString, diameter);
     kxtest::Player player;
-    QCOMPARE(player.play({"enter TXTdia " + diameter, "enter TXTvol 50", "enter TXTlung 2000", "key Return"}),
+    QCOMPARE(player.play({"enter TXTdia " + diameter, "enter TXTvol 50", "enter TXTlung 2000", "qtkey Return"}),
              QString());
     bool cut = false;
     for (const char* name : {"LBLsezione", "LBLvolcondotto", "LBLkx"}) {
@@ -303,7 +303,7 @@ void TestWindows::longResults() {
     const auto* portVolume = player.form.findChild<QLabel*>("LBLvolcondotto");
     const auto* kx = player.form.findChild<QLabel*>("LBLkx");
     QVERIFY(portVolume->font().pixelSize() < kx->font().pixelSize());
-    QCOMPARE(player.play({"enter TXTdia 10", "key Return", "shows LBLvolcondotto=157.08"}), QString());
+    QCOMPARE(player.play({"enter TXTdia 10", "qtkey Return", "shows LBLvolcondotto=157.08"}), QString());
     QCOMPARE(portVolume->font(), kx->font());
     QVERIFY(portVolume->toolTip().isEmpty());
 }
@@ -342,7 +342,7 @@ void TestWindows::screenReader() {
     QCOMPARE(accessible("TXTvol")->text(QAccessible::Name), QStringLiteral("Volume box in decimetri cubi"));
     QCOMPARE(accessible("Image1")->text(QAccessible::Name),
              QStringLiteral("Figura, altezza del condotto rettangolare, in centimetri"));
-    QCOMPARE(player.play({"enter TXTdia 10", "enter TXTvol 50", "enter TXTlung 20", "key Alt+C"}), QString());
+    QCOMPARE(player.play({"enter TXTdia 10", "enter TXTvol 50", "enter TXTlung 20", "qtkey Alt+C"}), QString());
     QCOMPARE(accessible("LBLkx")->role(), QAccessible::StaticText);
     QCOMPARE(accessible("LBLkx")->text(QAccessible::Name), kxtest::localised("41.56"));
     QCOMPARE(accessible("LBLkx")->relations(QAccessible::Label).first().first->object()->objectName(),
@@ -355,7 +355,7 @@ void TestWindows::screenReader() {
     QAccessibleInterface* statusBar = labelInRole(player.form, QAccessible::StatusBar);
     QVERIFY(notification && statusBar);
     QCOMPARE(notification->text(QAccessible::Name), kxtest::localised("Kx 41.56 hertz"));
-    QCOMPARE(player.play({"key Alt+O", "ports 3"}), QString());
+    QCOMPARE(player.play({"qtkey Alt+O", "ports 3"}), QString());
     QCOMPARE(notification->text(QAccessible::Name), QStringLiteral("3 condotti"));
     QCOMPARE(statusBar->text(QAccessible::Name),
              kxtest::localised("Altezza 59.60, larghezza 22.76, profondit") + QStringLiteral("\u00E0 ") +
@@ -527,7 +527,7 @@ void TestWindows::readableInEveryPalette() {
         QApplication::setPalette(palette);
     }
     kxtest::Player player;
-    QCOMPARE(player.play({"enter TXTalt 5", "enter TXTlar 10", "enter TXTvol 50", "key Alt+C", "key Alt+O",
+    QCOMPARE(player.play({"enter TXTalt 5", "enter TXTlar 10", "enter TXTvol 50", "qtkey Alt+C", "qtkey Alt+O",
                           "shows LBLdia=7.98 LBLpro=36.84"}),
              QString());
     QApplication::setPalette(palette);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Runs a test program where Qt reports accessibility events, as on a screen reader's desktop: on X11,
-# on a virtual screen of its own, in a D-Bus session whose accessibility bus runs before the program
-# starts (Qt joins only a bus that is already there). Offscreen, Qt reports none.
-#   with_accessibility_bus.sh PROGRAM [ARGUMENTS...]
+# Runs a test program on X11, on a virtual screen of its own, as on a user's desktop: keys typed there
+# go through the X server and its keyboard layout, and Qt reports accessibility events, in a D-Bus
+# session whose accessibility bus runs before the program starts (Qt joins only a bus that is already
+# there). Offscreen, Qt reports none and no key passes an X server.
+#   on_virtual_screen.sh PROGRAM [ARGUMENTS...]
 set -euo pipefail
 display_file=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
