@@ -13,6 +13,7 @@
 #include "ui/main_window/result_label.h"
 #include "ui/screen_placement.h"
 #include "ui/window_look.h"
+#include "ui_form_princ.h"
 
 #include <QCoreApplication>
 #include <QScopeGuard>
@@ -49,11 +50,12 @@ bool comesBack(Qt::FocusReason reason) {
 } // namespace
 
 FORMprinc::FORMprinc(ModalDialogs* dialogs)
-    : ownDialogs(dialogs ? nullptr : std::make_unique<DesktopDialogs>()),
+    : ui(std::make_unique<Ui::FORMprinc>()),
+      ownDialogs(dialogs ? nullptr : std::make_unique<DesktopDialogs>()),
       dialogs(dialogs ? dialogs : ownDialogs.get()), pictureFolder(QCoreApplication::applicationDirPath()) {
-    setupUi(this);
+    ui->setupUi(this);
     focusOrder = FocusOrder(startUpFocusOrder(this));
-    setUpLengthSpin(VSLungcond, TXTlung);
+    setUpLengthSpin(ui->VSLungcond, ui->TXTlung);
     // What the form cannot say: the face's size in pixels, a title bar without a maximise button
     // (the form's equal least and greatest sizes keep the window from being resized), its role for a
     // screen reader, and a label drawn as a button face is, in the desktop's own colours.
@@ -61,17 +63,17 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     presentAsWindow(this);
-    Label6->setBackgroundRole(QPalette::Button);
-    Label6->setForegroundRole(QPalette::ButtonText);
+    ui->Label6->setBackgroundRole(QPalette::Button);
+    ui->Label6->setForegroundRole(QPalette::ButtonText);
 
-    connect(CMDcalcolaKx, &QPushButton::clicked, this, &FORMprinc::CMDcalcolaKx_Click);
-    connect(CMDottimizza, &QPushButton::clicked, this, &FORMprinc::CMDottimizza_Click);
-    connect(CMDinfo, &QPushButton::clicked, this, &FORMprinc::CMDinfo_Click);
-    connect(CMDuscire, &QPushButton::clicked, this, &FORMprinc::CMDuscire_Click);
-    connect(VSLungcond, &QScrollBar::valueChanged, this, &FORMprinc::VSLungcond_Change);
+    connect(ui->CMDcalcolaKx, &QPushButton::clicked, this, &FORMprinc::CMDcalcolaKx_Click);
+    connect(ui->CMDottimizza, &QPushButton::clicked, this, &FORMprinc::CMDottimizza_Click);
+    connect(ui->CMDinfo, &QPushButton::clicked, this, &FORMprinc::CMDinfo_Click);
+    connect(ui->CMDuscire, &QPushButton::clicked, this, &FORMprinc::CMDuscire_Click);
+    connect(ui->VSLungcond, &QScrollBar::valueChanged, this, &FORMprinc::VSLungcond_Change);
     // Return and Enter press the focused button, as Space does; no button is the window's default, so
     // Return in a field keeps to the field's own rules.
-    for (QPushButton* button : {CMDcalcolaKx, CMDottimizza, CMDinfo, CMDuscire}) {
+    for (QPushButton* button : {ui->CMDcalcolaKx, ui->CMDottimizza, ui->CMDinfo, ui->CMDuscire}) {
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
             new QShortcut(key, button, button, &QPushButton::click, Qt::WidgetShortcut);
         }
@@ -98,7 +100,8 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
 // is, through two labels that only a screen reader knows of, outside the designed window: the
 // notification stays hidden, the status bar is shown without a size, as a screen reader needs to find it.
 void FORMprinc::setUpSpeech() {
-    for (QLabel* result : {LBLsezione, LBLdia, LBLvolcondotto, LBLkx, LBLalt, LBLlarg, LBLpro}) {
+    for (QLabel* result :
+         {ui->LBLsezione, ui->LBLdia, ui->LBLvolcondotto, ui->LBLkx, ui->LBLalt, ui->LBLlarg, ui->LBLpro}) {
         presentAsResult(result);
     }
     notification = new QLabel(this);
@@ -108,8 +111,8 @@ void FORMprinc::setUpSpeech() {
     statusBar->setGeometry(0, 0, 0, 0);
     presentAsStatusBar(statusBar);
     // A drop-down list that has the focus changes its item silently for a screen reader.
-    presentShownItem(CMBcondotti);
-    connect(CMBcondotti, &QComboBox::currentTextChanged, this, [this](const QString& ports) {
+    presentShownItem(ui->CMBcondotti);
+    connect(ui->CMBcondotti, &QComboBox::currentTextChanged, this, [this](const QString& ports) {
         announce(notification,
                  ports == QLatin1String("1") ? QStringLiteral("1 condotto") : ports + " condotti");
     });
@@ -125,10 +128,10 @@ FORMprinc::~FORMprinc() = default;
 void FORMprinc::Form_Load() {
     placeWithFrame(this,
                    [this](const QMargins& frame) { return centredCorner(this, size().grownBy(frame)); });
-    CMBcondotti->setCurrentIndex(0);
+    ui->CMBcondotti->setCurrentIndex(0);
     lunghezzaDigitata = true;
     lunghezzaReimpostata = false;
-    TXTlung->setText(kFirstLength);
+    ui->TXTlung->setText(kFirstLength);
 }
 
 void FORMprinc::showEvent(QShowEvent* event) {
@@ -144,7 +147,7 @@ void FORMprinc::Form_Activate() {
     // The height is entered at every activation, whether the focus moves into it now, later with the
     // window (which is then no entry of its own), or is there already.
     lastEntered.reset();
-    TXTalt->setFocus(Qt::OtherFocusReason);
+    ui->TXTalt->setFocus(Qt::OtherFocusReason);
     if (lastEntered != NumericField::Height) {
         enterField(NumericField::Height);
     }
@@ -159,19 +162,19 @@ void FORMprinc::CMDuscire_Click() {
 }
 
 void FORMprinc::CMDottimizza_Click() {
-    const auto box = proportionBox(TXTvol->text(), userLocale());
+    const auto box = proportionBox(ui->TXTvol->text(), userLocale());
     if (!box) {
         return;
     }
-    showResult(LBLalt, box->height);
-    showResult(LBLlarg, box->width);
-    showResult(LBLpro, box->depth);
+    showResult(ui->LBLalt, box->height);
+    showResult(ui->LBLlarg, box->width);
+    showResult(ui->LBLpro, box->depth);
     speak(QStringLiteral("Altezza %1, larghezza %2, profondit\u00E0 %3 centimetri")
               .arg(box->height, box->width, box->depth));
 }
 
 void FORMprinc::CMDinfo_Click() {
-    releaseSpinArrow(VSLungcond);
+    releaseSpinArrow(ui->VSLungcond);
     dialogs->showInformation(this);
     Form_Activate(); // the main window is active again
 }
@@ -187,16 +190,16 @@ void FORMprinc::VSLungcond_Change() {
     });
     if (lunghezzaDigitata) {
         lunghezzaDigitata = false;
-        if (const auto typed = takenOverLength(TXTlung->text(), userLocale())) {
-            setSpinLength(VSLungcond, *typed);
+        if (const auto typed = takenOverLength(ui->TXTlung->text(), userLocale())) {
+            setSpinLength(ui->VSLungcond, *typed);
         }
     }
     if (lunghezzaReimpostata) {
         lunghezzaReimpostata = false;
-        setSpinLength(VSLungcond, kFirstLength.toInt());
+        setSpinLength(ui->VSLungcond, kFirstLength.toInt());
         return;
     }
-    TXTlung->setText(QString::number(spinLength(VSLungcond)));
+    ui->TXTlung->setText(QString::number(spinLength(ui->VSLungcond)));
     showKx(calcolaKx());
 }
 
@@ -225,26 +228,26 @@ void FORMprinc::numericField_Change(NumericField which) {
 }
 
 std::optional<double> FORMprinc::calcolaKx() {
-    const auto result = computeTuning(fieldTexts(), CMBcondotti->currentText(), userLocale());
+    const auto result = computeTuning(fieldTexts(), ui->CMBcondotti->currentText(), userLocale());
     const auto* tuning = std::get_if<PortTuning>(&result);
     if (!tuning) {
         // Fields that cannot be computed are told as missing data: the user has a field to mend.
-        releaseSpinArrow(VSLungcond);
+        releaseSpinArrow(ui->VSLungcond);
         dialogs->showMissingData(this);
-        TXTlung->setText(kFirstLength);
+        ui->TXTlung->setText(kFirstLength);
         lunghezzaReimpostata = true;
         return std::nullopt;
     }
-    showResult(LBLsezione, tuning->section);
-    showResult(LBLdia, tuning->equivalentDiameter);
-    showResult(LBLvolcondotto, tuning->portVolume);
+    showResult(ui->LBLsezione, tuning->section);
+    showResult(ui->LBLdia, tuning->equivalentDiameter);
+    showResult(ui->LBLvolcondotto, tuning->portVolume);
     return tuning->kx;
 }
 
 void FORMprinc::showKx(std::optional<double> kx) {
-    showResult(LBLkx, resultText(kx, userLocale()));
+    showResult(ui->LBLkx, resultText(kx, userLocale()));
     if (kx) {
-        const QString message = QStringLiteral("Kx %1 hertz").arg(LBLkx->text());
+        const QString message = QStringLiteral("Kx %1 hertz").arg(ui->LBLkx->text());
         if (spinDepth > 0) {
             heldMessage = message;
         } else {
@@ -264,7 +267,7 @@ void FORMprinc::numericField_GotFocus(NumericField which, Qt::FocusReason reason
 
 void FORMprinc::enterField(NumericField which) {
     lastEntered = which;
-    const FieldGuidance guidance = guidanceFor(which, filled(TXTdia->text()));
+    const FieldGuidance guidance = guidanceFor(which, filled(ui->TXTdia->text()));
     for (const NumericField emptied : guidance.emptied) {
         field(emptied)->setText(QString());
     }
@@ -273,26 +276,27 @@ void FORMprinc::enterField(NumericField which) {
     }
     applyFocusOrder();
     // Read anew at each entry; a file missing or not a picture leaves Image1 without one.
-    Image1->setPixmap(QPixmap(pictureFolder + guidance.picture, "JPEG"));
-    Image1->setAccessibleName(QStringLiteral("Figura, ") + guidance.shows);
+    ui->Image1->setPixmap(QPixmap(pictureFolder + guidance.picture, "JPEG"));
+    ui->Image1->setAccessibleName(QStringLiteral("Figura, ") + guidance.shows);
 }
 
 FieldTexts FORMprinc::fieldTexts() const {
-    return {TXTvol->text(), TXTdia->text(), TXTlar->text(), TXTalt->text(), TXTlung->text()};
+    return {ui->TXTvol->text(), ui->TXTdia->text(), ui->TXTlar->text(), ui->TXTalt->text(),
+            ui->TXTlung->text()};
 }
 
 QLineEdit* FORMprinc::field(NumericField which) const {
     switch (which) {
     case NumericField::Volume:
-        return TXTvol;
+        return ui->TXTvol;
     case NumericField::Diameter:
-        return TXTdia;
+        return ui->TXTdia;
     case NumericField::Width:
-        return TXTlar;
+        return ui->TXTlar;
     case NumericField::Height:
-        return TXTalt;
+        return ui->TXTalt;
     case NumericField::Length:
-        return TXTlung;
+        return ui->TXTlung;
     }
     return nullptr;
 }
@@ -300,19 +304,19 @@ QLineEdit* FORMprinc::field(NumericField which) const {
 QWidget* FORMprinc::control(FocusControl which) const {
     switch (which) {
     case FocusControl::Height:
-        return TXTalt;
+        return ui->TXTalt;
     case FocusControl::Width:
-        return TXTlar;
+        return ui->TXTlar;
     case FocusControl::Diameter:
-        return TXTdia;
+        return ui->TXTdia;
     case FocusControl::Volume:
-        return TXTvol;
+        return ui->TXTvol;
     case FocusControl::Length:
-        return TXTlung;
+        return ui->TXTlung;
     case FocusControl::CalculateButton:
-        return CMDcalcolaKx;
+        return ui->CMDcalcolaKx;
     case FocusControl::OptimiseButton:
-        return CMDottimizza;
+        return ui->CMDottimizza;
     }
     return nullptr;
 }

@@ -1,24 +1,35 @@
 // FORMprinc: the calculator's one working window. Its controls come from its form (form_princ.ui);
 // it wires their events to the calculations and the entry rules of the core. Created once at
 // start-up; the program ends when it closes.
+//
+// The controls' names, by which others drive the window, say their kind and then what they hold:
+// TXT a numeric field (TXTvol, TXTdia, TXTlar, TXTalt, TXTlung), LBL a result (LBLkx), CMD a button
+// (CMDcalcolaKx), CMB the combo box of the ports, VS the length spin; FrameN and LabelN (and
+// label10, LBL(2)) are frames and captions, Line, Shape and Image1 the drawings.
 #pragma once
 
 #include "calc/numeric_field.h"
 #include "entry/field_guidance.h"
 #include "entry/focus_order.h"
 #include "entry/module1.h"
-#include "ui_form_princ.h"
 
 #include <QWidget>
 
 #include <memory>
 #include <optional>
 
+class QLabel;
+class QLineEdit;
+
+namespace Ui {
+class FORMprinc;
+}
+
 namespace kx {
 
 class ModalDialogs;
 
-class FORMprinc : public QWidget, private Ui::FORMprinc {
+class FORMprinc : public QWidget {
     Q_OBJECT
 
 public:
@@ -57,6 +68,7 @@ private:
     QLineEdit* field(NumericField which) const;
     QWidget* control(FocusControl which) const;
 
+    std::unique_ptr<Ui::FORMprinc> ui;
     std::unique_ptr<ModalDialogs> ownDialogs;
     ModalDialogs* dialogs;
     FocusOrder<QWidget*> focusOrder;
