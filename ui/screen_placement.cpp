@@ -10,6 +10,7 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace kx {
@@ -108,11 +109,18 @@ QMargins desktopFrame(const QWindow& window) {
 
 QPoint centredCorner(const QWidget* window, QSize outer) {
     const QScreen* screen = window->screen();
-    const QSize whole = screen ? screen->geometry().size() : outer;
+    if (!screen) {
+        return {};
+    }
+    const QSize whole = screen->geometry().size();
     // The halves are single precision, as the window's placement always was.
     const float left = (whole.width() - outer.width()) / 2.0f;
     const float top = (whole.height() - outer.height()) / 2.0f;
-    return {qRound(left), qRound(top)};
+    // A window larger than the screen keeps its title bar, close button and icon within reach, as
+    // far to the left and the top of the desktop's free area as needed: it cannot be made smaller.
+    const QRect free = screen->availableGeometry();
+    return {std::clamp(qRound(left), free.left(), std::max(free.left(), free.right() + 1 - outer.width())),
+            std::clamp(qRound(top), free.top(), std::max(free.top(), free.bottom() + 1 - outer.height()))};
 }
 
 void placeWithFrame(QWidget* window, std::function<QPoint(const QMargins& frame)> corner,

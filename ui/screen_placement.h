@@ -1,5 +1,6 @@
 // Where the windows open: centred on the whole screen by their outer size, frame and title bar
-// included. Used by the main window and the information window when they are created.
+// included, their top-left corner always inside the screen's free area. Used by the main window and
+// the information window when they are created.
 #pragma once
 
 #include <QMargins>
@@ -19,7 +20,8 @@ using FrameReport = std::function<QMargins(const QWindow& window)>;
 // The desktop's own report.
 QMargins desktopFrame(const QWindow& window);
 
-// The top-left corner of an outer size centred on the window's screen.
+// The top-left corner of an outer size centred on the window's screen, moved into the area the
+// desktop's panels leave free where it would lie outside it.
 QPoint centredCorner(const QWidget* window, QSize outer);
 
 // Keeps the window's outer top-left corner where corner(frame) puts it, for the frame the desktop

@@ -49,7 +49,7 @@ bool comesBack(Qt::FocusReason reason) {
 
 } // namespace
 
-FORMprinc::FORMprinc(ModalDialogs* dialogs)
+FORMprinc::FORMprinc(ModalDialogs* dialogs, FrameReport frameReport)
     : ui(std::make_unique<Ui::FORMprinc>()),
       ownDialogs(dialogs ? nullptr : std::make_unique<DesktopDialogs>()),
       dialogs(dialogs ? dialogs : ownDialogs.get()), pictureFolder(QCoreApplication::applicationDirPath()) {
@@ -92,7 +92,7 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs)
     }
 
     applyFocusOrder();
-    Form_Load();
+    Form_Load(std::move(frameReport));
     setUpSpeech();
 }
 
@@ -125,9 +125,10 @@ void FORMprinc::speak(const QString& message) {
 
 FORMprinc::~FORMprinc() = default;
 
-void FORMprinc::Form_Load() {
-    placeWithFrame(this,
-                   [this](const QMargins& frame) { return centredCorner(this, size().grownBy(frame)); });
+void FORMprinc::Form_Load(FrameReport frameReport) {
+    placeWithFrame(
+        this, [this](const QMargins& frame) { return centredCorner(this, size().grownBy(frame)); },
+        std::move(frameReport));
     ui->CMBcondotti->setCurrentIndex(0);
     lunghezzaDigitata = true;
     lunghezzaReimpostata = false;

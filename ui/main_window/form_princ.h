@@ -12,6 +12,7 @@
 #include "entry/field_guidance.h"
 #include "entry/focus_order.h"
 #include "entry/module1.h"
+#include "ui/screen_placement.h"
 
 #include <QWidget>
 
@@ -33,8 +34,9 @@ class FORMprinc : public QWidget {
     Q_OBJECT
 
 public:
-    // dialogs: the modal windows to open; the desktop's own when none is given.
-    explicit FORMprinc(ModalDialogs* dialogs = nullptr);
+    // dialogs: the modal windows to open; the desktop's own when none is given. frameReport: the frame
+    // the desktop tells; tests tell their own.
+    explicit FORMprinc(ModalDialogs* dialogs = nullptr, FrameReport frameReport = desktopFrame);
     ~FORMprinc() override;
 
     // Where the guidance pictures are read from: the program's folder, unless set otherwise.
@@ -44,7 +46,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Form_Load();
+    void Form_Load(FrameReport frameReport);
     void Form_Activate();
     void CMDcalcolaKx_Click();
     void CMDottimizza_Click();
