@@ -22,13 +22,7 @@ locale_name=it_IT.UTF-8
 # Phase one, outside the D-Bus session: packages, locale, program, X server.
 outside() {
     kx_install_missing "${orca_packages[@]}"
-    if ! locale -a | grep -qix 'it_IT\.utf-\?8'; then
-        echo "Generating the locale $locale_name"
-        local sudo=()
-        [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-        "${sudo[@]}" sed -i "s/^# *\($locale_name UTF-8\)/\1/" /etc/locale.gen
-        "${sudo[@]}" locale-gen >/dev/null
-    fi
+    kx_generate_locales "$locale_name"
 
     local kx
     if [ $# -gt 0 ]; then
@@ -259,10 +253,21 @@ play_tasks() {
     key alt+c
     key alt+c
 
-    task "The spin: Tab to it, a step up and a step down"
-    for i in $(seq 6); do key Tab; done
+    task "Back to a field that holds a value: Shift+Tab, Tab, Shift+Tab; the value read whole, no stray word"
+    key shift+Tab
+    key Tab
+    key shift+Tab
+
+    task "Keypad Enter on Calcola Kx is Orca's where am I, and presses nothing"
+    key Tab
+    key Tab
+    key KP_Enter
+
+    task "The spin: Tab to it, a step up and a step down, where am I: a length, no percentage"
+    for i in $(seq 5); do key Tab; done
     key Up
     key Down
+    key KP_Enter
 
     task "Numero condotti: Shift+Tab to it, Down, Home"
     key shift+Tab
@@ -279,10 +284,14 @@ play_tasks() {
     key KP_Add KP_Add
     key KP_Subtract
 
-    task "The information window: Shift+Tab to its button, Space, Escape"
+    task "The information window: Shift+Tab to its button, Space; flat review line by line; Escape"
     key shift+Tab
     key shift+Tab
     key space
+    key KP_Subtract
+    key KP_8
+    for i in $(seq 3); do key KP_9; done
+    key KP_Subtract
     key Escape
 
     task "Calcola Kx with the diameter emptied by the height field: the message, closed with Enter"

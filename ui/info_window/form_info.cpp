@@ -7,13 +7,6 @@
 #include <QPainter>
 
 namespace kx {
-namespace {
-
-// The client area as designed, then the outer size once placed; twips.
-constexpr QSize kDesignedSize(9390, 2925);
-constexpr QSize kOuterSize(9120, 3300);
-
-} // namespace
 
 FORMinfo::FORMinfo(QWidget* parent, FrameReport report) : QDialog(parent) {
     setObjectName(QStringLiteral("FORMinfo"));
@@ -23,12 +16,22 @@ FORMinfo::FORMinfo(QWidget* parent, FrameReport report) : QDialog(parent) {
     setModal(true);
     setFont(windowFont());
     resize(toPixels(kDesignedSize));
-    // The drawn lines, for a screen reader: each one a line of the description.
-    QStringList lines;
-    for (const InfoLine& line : informationLines()) {
-        lines << line.text.trimmed();
+    // For a screen reader: the whole text as the window's description, spoken as it opens, and each
+    // line that shows something as a text of its own, without the blanks that end it.
+    QList<DrawnLine> read;
+    for (DrawnLine line : drawnLines()) {
+        line.text = line.text.trimmed();
+        if (!line.text.isEmpty()) {
+            line.place.setWidth(fontMetrics().horizontalAdvance(line.text));
+            read << line;
+        }
     }
-    setAccessibleDescription(lines.join(QLatin1Char('\n')).trimmed());
+    QStringList description;
+    for (const DrawnLine& line : read) {
+        description << line.text;
+    }
+    setAccessibleDescription(description.join(QLatin1Char('\n')));
+    presentDrawnLines(this, read);
     Form_Load(std::move(report));
 }
 
@@ -43,15 +46,25 @@ void FORMinfo::Form_Load(FrameReport report) {
         std::move(report));
 }
 
+QList<DrawnLine> FORMinfo::drawnLines() const {
+    const QFontMetrics metrics(font());
+    QList<DrawnLine> lines;
+    int top = 0;
+    for (const InfoLine& line : informationLines()) {
+        lines << DrawnLine{line.text, QRect(toPixels(line.leftTwips), top,
+                                            metrics.horizontalAdvance(line.text), metrics.height())};
+        top += metrics.height();
+    }
+    return lines;
+}
+
 void FORMinfo::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::ButtonText));
-    const QFontMetrics metrics(font());
-    int top = 0;
-    for (const InfoLine& line : informationLines()) {
-        painter.drawText(toPixels(line.leftTwips), top + metrics.ascent(), line.text);
-        top += metrics.height();
+    const int ascent = fontMetrics().ascent();
+    for (const DrawnLine& line : drawnLines()) {
+        painter.drawText(line.place.x(), line.place.y() + ascent, line.text);
     }
 }
 

@@ -2,6 +2,7 @@
 // surface. Created at each opening and discarded when it closes.
 #pragma once
 
+#include "ui/info_window/readable_lines.h"
 #include "ui/screen_placement.h"
 
 #include <QDialog>
@@ -12,6 +13,10 @@ class FORMinfo : public QDialog {
     Q_OBJECT
 
 public:
+    // Its client area as designed, which it is centred by, then its outer size; twips.
+    static constexpr QSize kDesignedSize{9390, 2925};
+    static constexpr QSize kOuterSize{9120, 3300};
+
     // report: the frame the desktop tells; tests tell their own.
     explicit FORMinfo(QWidget* parent = nullptr, FrameReport report = desktopFrame);
 
@@ -21,6 +26,8 @@ protected:
 
 private:
     void Form_Load(FrameReport report);
+    // Each line of the text where it is drawn, one font line below the other.
+    QList<DrawnLine> drawnLines() const;
 };
 
 } // namespace kx

@@ -6,10 +6,12 @@
 #include "calc/port_tuning.h"
 #include "entry/enter_condition.h"
 #include "entry/field_guidance.h"
+#include "ui/accessible_field.h"
 #include "ui/accessible_roles.h"
 #include "ui/main_window/length_spin.h"
 #include "ui/main_window/modal_dialogs.h"
 #include "ui/main_window/numeric_field_events.h"
+#include "ui/main_window/press_on_return.h"
 #include "ui/main_window/result_label.h"
 #include "ui/screen_placement.h"
 #include "ui/window_look.h"
@@ -17,7 +19,6 @@
 
 #include <QCoreApplication>
 #include <QScopeGuard>
-#include <QShortcut>
 
 #include <algorithm>
 #include <utility>
@@ -71,12 +72,9 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs, FrameReport frameReport)
     connect(ui->CMDinfo, &QPushButton::clicked, this, &FORMprinc::CMDinfo_Click);
     connect(ui->CMDuscire, &QPushButton::clicked, this, &FORMprinc::CMDuscire_Click);
     connect(ui->VSLungcond, &QScrollBar::valueChanged, this, &FORMprinc::VSLungcond_Change);
-    // Return and Enter press the focused button, as Space does; no button is the window's default, so
-    // Return in a field keeps to the field's own rules.
+    // No button is the window's default, so Return in a field keeps to the field's own rules.
     for (QPushButton* button : {ui->CMDcalcolaKx, ui->CMDottimizza, ui->CMDinfo, ui->CMDuscire}) {
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-            new QShortcut(key, button, button, &QPushButton::click, Qt::WidgetShortcut);
-        }
+        pressOnReturn(button);
     }
 
     auto* fieldEvents = new NumericFieldEvents(
@@ -103,6 +101,9 @@ void FORMprinc::setUpSpeech() {
     for (QLabel* result :
          {ui->LBLsezione, ui->LBLdia, ui->LBLvolcondotto, ui->LBLkx, ui->LBLalt, ui->LBLlarg, ui->LBLpro}) {
         presentAsResult(result);
+    }
+    for (const NumericField which : kNumericFields) {
+        presentAsField(field(which));
     }
     notification = new QLabel(this);
     notification->hide();

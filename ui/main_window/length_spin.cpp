@@ -14,13 +14,14 @@ namespace {
 constexpr int kLongestPort = 500;
 constexpr int kStartLength = 250;
 
-// Reads as the length the field shows, the one the next step takes over, and as the length the
-// scroll bar holds when the field holds none; never as the negated value itself. A screen reader reads
-// the value as a number and again at each change Qt reports.
+// A spin button to a screen reader, which is what the user meets: Orca reads a scroll bar's value as a
+// percentage of its range. It reads as the length the field shows, the one the next step takes over,
+// and as the length the scroll bar holds when the field holds none; never as the negated value itself.
+// A screen reader reads the value as a number and again at each change Qt reports.
 class LengthValue : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     LengthValue(QScrollBar* bar, const QLineEdit* field)
-        : QAccessibleWidget(bar, QAccessible::ScrollBar), bar(bar), field(field) {}
+        : QAccessibleWidget(bar, QAccessible::SpinBox), bar(bar), field(field) {}
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ValueInterface) {
             return static_cast<QAccessibleValueInterface*>(this);
