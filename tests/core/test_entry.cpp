@@ -1,7 +1,6 @@
-// The entry rules: the keystroke filter, the separator clean-up and Enter's conditions, in a point, a
-// comma and an odd locale. The focus order the entries set is the scenarios' to show, by Tab.
+// The entry rules: the keystroke filter and the separator clean-up, in a point, a comma and an odd
+// locale. Enter's conditions and the focus order the entries set are the scenarios' to show.
 #include "core/locales.h"
-#include "entry/enter_condition.h"
 #include "entry/module1.h"
 
 using namespace kx;
@@ -14,8 +13,6 @@ private slots:
     void filter();
     void cleanUp_data();
     void cleanUp();
-    void enterConditions_data();
-    void enterConditions();
 };
 
 namespace {
@@ -109,31 +106,6 @@ void TestEntry::cleanUp() {
         }
     }
     QTEST(shown, "shown");
-}
-
-// Which fields hold text: volume, diameter, width, height, length.
-void TestEntry::enterConditions_data() {
-    QTest::addColumn<NumericField>("typedIn");
-    QTest::addColumn<QString>("filled");
-    QTest::addColumn<bool>("runs");
-    auto row = [](const char* what, NumericField field, const char* filled, bool runs) {
-        QTest::newRow(what) << field << QString(filled) << runs;
-    };
-    using F = NumericField;
-    row("height: width, volume, length", F::Height, "v.w.l", true);
-    row("height: no width", F::Height, "v..hl", false);
-    row("diameter: no volume", F::Diameter, ".d..l", false);
-    row("length: half a slot", F::Length, "v.w.l", false);
-    row("volume: no length", F::Volume, "vdwh.", false);
-}
-
-void TestEntry::enterConditions() {
-    QFETCH(NumericField, typedIn);
-    QFETCH(QString, filled);
-    auto text = [&](int i) {
-        return filled[i] == '.' || filled[i] == '-' ? QString() : QStringLiteral("1");
-    };
-    QTEST(enterRunsCalculation(typedIn, {text(0), text(1), text(2), text(3), text(4)}), "runs");
 }
 
 QTEST_APPLESS_MAIN(TestEntry)

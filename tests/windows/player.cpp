@@ -14,8 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWheelEvent>
 #include <QWindow>
@@ -55,18 +53,7 @@ bool anyButtonDown(const QWidget& form) {
 } // namespace
 
 QPoint arrowCentre(const QScrollBar* spin, bool upper) {
-    QStyleOptionSlider option;
-    option.initFrom(spin);
-    option.orientation = spin->orientation();
-    option.minimum = spin->minimum();
-    option.maximum = spin->maximum();
-    option.sliderPosition = spin->sliderPosition();
-    option.sliderValue = spin->value();
-    option.singleStep = spin->singleStep();
-    option.pageStep = spin->pageStep();
-    option.upsideDown = spin->invertedAppearance();
-    const auto arrow = upper ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine;
-    return spin->style()->subControlRect(QStyle::CC_ScrollBar, &option, arrow, spin).center();
+    return {spin->width() / 2, spin->height() * (upper ? 1 : 3) / 4};
 }
 
 QString localised(QString text) {

@@ -48,7 +48,7 @@ private:
     QWidget elsewhere; // another window of the desktop
 };
 
-// The centre of the spin's upper or lower arrow, where the style draws it.
+// The centre of the spin's upper or lower arrow: each takes half of it.
 QPoint arrowCentre(const QScrollBar* spin, bool upper);
 
 // A number written with points, in the user's notation.

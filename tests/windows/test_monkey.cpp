@@ -30,12 +30,8 @@ void TestMonkey::randomSteps() {
                        "paste 3.4e38|paste 123456789012345678901234567890|"
                        "commit \u00F11|commit 2.5x|arrow up|arrow down|wheel up|wheel down")
             .split('|');
-    const int count = qEnvironmentVariableIntValue("KX_MONKEY_STEPS") > 0
-                          ? qEnvironmentVariableIntValue("KX_MONKEY_STEPS")
-                          : 3000;
-    const uint seed = qEnvironmentVariableIsSet("KX_MONKEY_SEED")
-                          ? qEnvironmentVariable("KX_MONKEY_SEED").toUInt()
-                          : 20261207u;
+    const int count = qEnvironmentVariable("KX_MONKEY_STEPS", "3000").toInt();
+    const uint seed = qEnvironmentVariable("KX_MONKEY_SEED", "20261207").toUInt();
     std::mt19937 random(seed);
     kxtest::Player player;
     const QString separator = QRegularExpression::escape(QLocale::system().decimalPoint());

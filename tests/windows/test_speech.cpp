@@ -1,7 +1,6 @@
 // What a screen reader is told to speak while the user works: each result shown as a notification,
 // once per calculation, wherever the focus is. Qt reports accessibility events only where a screen
-// reader's bridge runs, so this test runs on X11 with an accessibility bus
-// (with_accessibility_bus.sh), never offscreen.
+// reader's bridge runs, so this test runs on X11 with an accessibility bus (on_virtual_screen.sh).
 #include "ui/application.h"
 #include "windows/player.h"
 
