@@ -117,8 +117,6 @@ QString Player::play(const QString& verb, const QString& words) {
 #ifdef KX_KEYS_THROUGH_X
     } else if (verb == "xlayout") {
         return setXLayout(words);
-    } else if (verb == "xnumlock") {
-        return setXNumLock(words == "on");
     } else if (verb == "xkey") {
         return typeThroughX(window, words);
 #endif

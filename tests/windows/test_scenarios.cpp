@@ -1,22 +1,31 @@
-// The window as a user meets it: each scenario of scenarios.txt, played step by step.
+// The window as a user meets it: each scenario of scenarios.txt, played step by step; the keys of real
+// keyboards; then thousands of random steps.
 #include "ui/application.h"
 #include "windows/player.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <random>
 
 class TestScenarios : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
         // A comma run must really write commas.
-        const bool comma = qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("it"));
+        const bool comma = !qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("C"));
         QCOMPARE(QLocale::system().decimalPoint(), comma ? QStringLiteral(",") : QStringLiteral("."));
         kx::setUpApplication();
     }
     void play_data();
     void play();
+    void keys_data();
+    void keys();
+    void randomSteps();
 };
 
 void TestScenarios::play_data() {
@@ -43,6 +52,92 @@ void TestScenarios::play() {
     QVERIFY(player.active);
     const QString failure = player.play(steps);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+// What the keys of a real keyboard type into a field: each typed through the X server by its place on
+// the keyboard (x_keys.h names them), under a keyboard layout, in a locale. One table of layout, locale,
+// keys and the text the field then holds, written with a point; each run takes the rows of its locale.
+void TestScenarios::keys_data() {
+    QTest::addColumn<QString>("steps");
+    auto row = [](const char* layout, const char* locale, const char* keys, const char* shown) {
+        if (qEnvironmentVariable("LC_ALL") == QLatin1String(locale)) {
+            QTest::newRow(qPrintable(QString("%1, %2: %3").arg(layout, locale, keys)))
+                << QString("xlayout %1; click TXTvol; xkey %2; shows TXTvol=%3").arg(layout, keys, shown);
+        }
+    };
+    // The keypad's decimal key types the locale's separator, whatever the layout gives it.
+    for (const char* layout : {"us", "it", "de", "fr"}) {
+        for (const char* locale : {"C.UTF-8", "it_IT.UTF-8", "de_DE.UTF-8"}) {
+            row(layout, locale, "numlock kp2 kpdot kp5 numlock", "2.5");
+        }
+    }
+    row("us", "C.UTF-8", "1 2 3 left delete", "12");
+    row("us", "C.UTF-8", "1 2 3 left backspace", "13");
+    row("it", "it_IT.UTF-8", "1 comma 2 5 left left delete", "1.5");
+    row("de", "de_DE.UTF-8", "1 2 3 kp4 kpdot", "12"); // NumLock off: an arrow and Delete
+    row("us", "C.UTF-8", "1 comma 0 0 0", "1000");
+    row("us", "C.UTF-8", "2 period 5", "2.5");
+    row("it", "it_IT.UTF-8", "2 comma 5 comma", "2.5");
+    row("it", "it_IT.UTF-8", "2 period 5", "2.5");
+    row("de", "de_DE.UTF-8", "2 comma 5", "2.5");
+    // Typed over the digits before it, a separator takes their place; one more at the end goes.
+    row("us", "C.UTF-8", "1 2 period 5 home shift+right shift+right period end period", ".5");
+    row("it", "it_IT.UTF-8", "1 2 comma 5 home shift+right shift+right comma end comma", ".5");
+    row("us", "C.UTF-8", "1 2 3 ctrl+z", "");
+    row("us", "C.UTF-8", "1 2 3 ctrl+z ctrl+shift+z", "123");
+    row("us", "C.UTF-8", "1 2 3 ctrl+y", "123");
+    row("us", "C.UTF-8", "1 shift+insert", "19");        // the clipboard holds 9
+    row("de", "C.UTF-8", "1 equal 7 equal e 2", "172");  // a dead acute: alone, and on an e
+    row("us", "C.UTF-8", "1 compose shift+6 2 5", "15"); // Compose ^ 2 gives a superscript 2
+}
+
+void TestScenarios::keys() {
+    QFETCH(QString, steps);
+    if (QGuiApplication::platformName() != "xcb") {
+        QSKIP("types through the X server: played on X11 only");
+    }
+    QApplication::clipboard()->setText(QStringLiteral("9"));
+    kxtest::Player player;
+    const QString failure = player.play(steps.split("; "));
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+// Random steps of a user, in the player's words, seeded and reproducible: after every step every result
+// label is empty or a number in the user's notation, never "inf" or "nan", and the program still runs.
+// KX_MONKEY_STEPS and KX_MONKEY_SEED choose a longer or another run.
+void TestScenarios::randomSteps() {
+    const QStringList steps =
+        QStringLiteral("click TXTvol|click TXTdia|click TXTlar|click TXTalt|click TXTlung|"
+                       "click CMDcalcolaKx|click CMDottimizza|click CMDinfo|"
+                       "enter TXTvol 50|enter TXTdia 10|enter TXTlar 0|enter TXTalt 3.3|"
+                       "enter TXTvol 0.0001|enter TXTdia 1e9|qttype 1|qttype 0|qttype .|qttype ,|"
+                       "qttype 9999999999|qttype -e x|qtkey Return|qtkey Tab|qtkey Shift+Tab|"
+                       "qtkey Backspace|qtkey Home|qtkey Up|qtkey PgDown|qtkey Ctrl+X|qtkey Alt+C|"
+                       "qtkey Alt+O|qtkeytext \u00E9|qtkeytext \U0001D7D7|qtkeytext \u00B47|"
+                       "paste 1e39|paste -0|paste -5|paste inf|paste nan|paste 1.2.3|"
+                       "paste 3.4e38|paste 123456789012345678901234567890|"
+                       "commit \u00F11|commit 2.5x|arrow up|arrow down|wheel up|wheel down")
+            .split('|');
+    const int count = qEnvironmentVariable("KX_MONKEY_STEPS", "3000").toInt();
+    const uint seed = qEnvironmentVariable("KX_MONKEY_SEED", "20261207").toUInt();
+    std::mt19937 random(seed);
+    kxtest::Player player;
+    const QString separator = QRegularExpression::escape(QLocale::system().decimalPoint());
+    const QRegularExpression number("^\\d+(" + separator + "\\d+)?(E[+-]\\d\\d+)?$");
+    for (int step = 0; step < count; ++step) {
+        const QString played = steps[std::uniform_int_distribution<int>(0, int(steps.size()) - 1)(random)];
+        player.play({played});
+        for (const char* name :
+             {"LBLsezione", "LBLdia", "LBLvolcondotto", "LBLkx", "LBLalt", "LBLlarg", "LBLpro"}) {
+            const auto* label = player.form.findChild<QLabel*>(name);
+            const QString value = label->toolTip().isEmpty() ? label->text() : label->toolTip();
+            QVERIFY2(value.isEmpty() || number.match(value).hasMatch(),
+                     qPrintable(QString("seed %1, step %2 (%3): %4 shows '%5'")
+                                    .arg(seed)
+                                    .arg(step)
+                                    .arg(played, name, value)));
+        }
+    }
 }
 
 QTEST_MAIN(TestScenarios)

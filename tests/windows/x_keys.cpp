@@ -62,22 +62,6 @@ QString setXLayout(const QString& layout) {
     return status == 0 ? QString() : "setxkbmap -layout " + layout + " failed";
 }
 
-QString setXNumLock(bool on) {
-    xcb_connection_t* c = connection();
-    if (!c) {
-        return "NumLock, found no X server";
-    }
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    xcb_query_pointer_reply_t* pointer = xcb_query_pointer_reply(c, xcb_query_pointer(c, root), nullptr);
-    const bool isOn = pointer && (pointer->mask & XCB_MOD_MASK_2);
-    free(pointer);
-    if (isOn != on) {
-        fake(c, keycodes().value("numlock"), true);
-        fake(c, keycodes().value("numlock"), false);
-    }
-    return {};
-}
-
 QString typeThroughX(QWindow* window, const QString& keys) {
     xcb_connection_t* c = connection();
     if (!c) {

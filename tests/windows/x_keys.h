@@ -12,13 +12,10 @@ namespace kxtest {
 // The X server's keyboard layout ("us", "de", ...), with a Compose key on the right Alt key.
 QString setXLayout(const QString& layout);
 
-// NumLock on or off.
-QString setXNumLock(bool on);
-
 // Presses and releases the keys, parted by blanks, each named by its place on the keyboard as a US
 // keyboard labels it: a digit or letter, "minus", "equal", "comma", "period", "kp0" to "kp9", "kpdot"
 // (the keypad's decimal key), "kpenter", "delete", "backspace", "left", "right", "home", "end",
-// "insert", "return", "tab", "compose"; "ctrl+", "shift+" or "alt+" before a key holds it down.
+// "insert", "return", "tab", "compose", "numlock"; "ctrl+", "shift+" or "alt+" before a key holds it down.
 // Returns once the window has received the release of every key, or says what it has not.
 QString typeThroughX(QWindow* window, const QString& keys);
 
