@@ -1,28 +1,22 @@
-// What a desktop sees of the windows: the main window's children stay plain widgets, drawn in the
-// window's own surface, and the windows open where they are meant to, whatever frame the desktop
-// gives them and whenever it tells it, on a screen they fit or on one too small for them.
+// Where the windows open, whatever frame the desktop gives them and whenever it tells it, on a screen
+// they fit or on one too small for them.
 #include "ui/application.h"
 #include "ui/info_window/form_info.h"
 #include "ui/main_window/form_princ.h"
 #include "ui/twips.h"
 #include "windows/player.h"
 
-#include <QApplication>
 #include <QExposeEvent>
-#include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 class TestDesktop : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { kx::setUpApplication(); }
-    void childrenStayPlainAfterTheInformationWindow();
     void placedWithItsOwnFrame();
     void placedWithTheFrameToldLateAndAgain();
-    void staysWhereTheUserMovedIt();
     void informationWindowKeepsItsCorner();
 };
 
@@ -63,46 +57,7 @@ void exposeAgain(QWidget& window) {
     QCoreApplication::sendEvent(window.windowHandle(), &expose);
 }
 
-// The children that have a desktop window of their own, or are to get one.
-QStringList nativeChildren(const QWidget& window) {
-    QStringList names;
-    for (const QWidget* child : window.findChildren<QWidget*>()) {
-        if (!child->isWindow() &&
-            (child->internalWinId() || child->windowHandle() || child->testAttribute(Qt::WA_NativeWindow))) {
-            names << child->objectName();
-        }
-    }
-    return names;
-}
-
 } // namespace
-
-// A child with a desktop window of its own is a subsurface on Wayland, whose damage Qt then reports at
-// the wrong place: the results it shows are no longer drawn.
-void TestDesktop::childrenStayPlainAfterTheInformationWindow() {
-    kx::FORMprinc form; // with the real information window
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(nativeChildren(form), QStringList());
-
-    // The user reads the information window, then closes it from its title bar.
-    bool shown = false;
-    QTimer closer;
-    connect(&closer, &QTimer::timeout, [&] {
-        QWidget* info = QApplication::activeModalWidget();
-        if (info && info->windowHandle() && info->windowHandle()->isExposed()) {
-            shown = true;
-            info->close();
-        }
-    });
-    closer.start(10);
-    auto* button = form.findChild<QPushButton*>("CMDinfo");
-    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, button->mapTo(&form, button->rect().center()));
-    QTRY_VERIFY(shown);
-    closer.stop();
-    QTRY_VERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(nativeChildren(form), QStringList());
-}
 
 void TestDesktop::placedWithItsOwnFrame() {
     kx::FORMprinc form;
@@ -113,7 +68,8 @@ void TestDesktop::placedWithItsOwnFrame() {
 }
 
 // Told its frame only once it is mapped, as metacity and mutter tell it, and then another, as when
-// the window manager starts after the program and frames its window.
+// the window manager starts after the program and frames its window. Once moved by the user, or by
+// the desktop, it stays where it was moved.
 void TestDesktop::placedWithTheFrameToldLateAndAgain() {
     QMargins frame = kTitleBar;
     kxtest::CountingDialogs dialogs;
@@ -124,19 +80,10 @@ void TestDesktop::placedWithTheFrameToldLateAndAgain() {
     frame = QMargins(4, 30, 4, 4);
     exposeAgain(form);
     QTRY_COMPARE(misplaced(form, frame), QString());
-}
-
-void TestDesktop::staysWhereTheUserMovedIt() {
-    QMargins frame = kTitleBar;
-    kxtest::CountingDialogs dialogs;
-    kx::FORMprinc form(&dialogs, toldOnceMapped(&frame));
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTRY_COMPARE(misplaced(form, frame), QString());
     const QPoint aside = form.geometry().topLeft() + QPoint(60, 40);
     form.windowHandle()->setPosition(aside); // the desktop tells the move as it tells the user's
     QTRY_COMPARE(form.geometry().topLeft(), aside);
-    frame = QMargins(4, 30, 4, 4); // another theme
+    frame = kTitleBar; // another theme
     exposeAgain(form);
     QCoreApplication::processEvents();
     QCOMPARE(form.geometry().topLeft(), aside);

@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
@@ -69,6 +70,18 @@ QList<QWidget*> namedControls(const QWidget& form) {
     return named;
 }
 
+// The children that have a desktop window of their own, or are to get one.
+QStringList nativeChildren(const QWidget& window) {
+    QStringList names;
+    for (const QWidget* child : window.findChildren<QWidget*>()) {
+        if (!child->isWindow() &&
+            (child->internalWinId() || child->windowHandle() || child->testAttribute(Qt::WA_NativeWindow))) {
+            names << child->objectName();
+        }
+    }
+    return names;
+}
+
 // Where the control lies in its window.
 QRect placeOf(const QWidget* control) {
     return {control->mapTo(control->window(), QPoint()), control->size()};
@@ -98,15 +111,13 @@ const QWidget* captioned(const QLabel* caption) {
 } // namespace
 
 // The controls others drive the window by, each in the window's face, inside its container; every
-// caption whole and standing for the control it names; centred by its outer size; the spin whole.
+// caption whole and standing for the control it names; the spin whole.
 void TestWindows::layout() {
     kxtest::Player player;
     QWidget& form = player.form;
     QVERIFY(form.minimumSize() == form.maximumSize());
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint) &&
             (form.windowFlags() & Qt::WindowMinimizeButtonHint));
-    const QPoint offCentre = form.frameGeometry().center() - form.screen()->geometry().center();
-    QVERIFY(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1);
     QStringList names;
     for (const QWidget* control : namedControls(form)) {
         const QString name = control->objectName();
@@ -213,7 +224,9 @@ void TestWindows::heldArrowStopsBehindTheMessage() {
 }
 
 // Placed as designed, drawn line by line, every line whole inside the window and told to a screen
-// reader, a line of text of its own where a line is drawn; modal, the same at each opening.
+// reader, a line of text of its own where a line is drawn; modal, the same at each opening. The main
+// window's children stay plain widgets: one with a desktop window of its own is a subsurface on
+// Wayland, whose damage Qt reports at the wrong place, and the results it shows are no longer drawn.
 void TestWindows::informationWindow() {
     kx::FORMprinc form;
     form.show();
@@ -223,35 +236,25 @@ void TestWindows::informationWindow() {
     QList<QRect> places;
     std::unique_ptr<QTimer> reader(whenModalShows<kx::FORMinfo>([&](kx::FORMinfo* info) {
         places << info->frameGeometry();
-        const QSize screen = info->screen()->geometry().size();
-        const QSize designed =
-            kx::toPixels(kx::FORMinfo::kDesignedSize).grownBy(info->windowHandle()->frameMargins());
-        QCOMPARE(info->frameGeometry().size(), kx::toPixels(kx::FORMinfo::kOuterSize));
-        QVERIFY(qAbs(info->frameGeometry().x() - (screen.width() - designed.width()) / 2) <= 1);
-        QVERIFY(qAbs(info->frameGeometry().y() - (screen.height() - designed.height()) / 2) <= 1);
         QVERIFY(!(info->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        const QImage drawn = info->grab().toImage();
-        auto inked = [&](const QRect& area) {
-            const QImage part = drawn.copy(area);
-            QImage blank(part.size(), part.format());
-            blank.fill(drawn.pixel(drawn.width() - 1, drawn.height() - 1));
-            return part != blank;
-        };
-        QVERIFY(!inked({0, 0, 6, drawn.height()})); // nothing before the indent
+        // Each line a reader gets lies whole in the window, where ink is drawn, and no ink lies outside
+        // them, 100 twips from the left edge at least.
+        QImage drawn = info->grab().toImage();
+        const QRgb ground = drawn.pixel(drawn.width() - 1, drawn.height() - 1);
         QAccessibleInterface* window = QAccessible::queryAccessibleInterface(info);
         QStringList read;
-        QList<int> tops;
         for (int i = 0; i < window->childCount(); ++i) {
             const QRect line = window->child(i)->rect().translated(-info->mapToGlobal(QPoint()));
             read << window->child(i)->text(QAccessible::Name);
-            tops << line.top();
-            QVERIFY2(info->rect().contains(line), qPrintable(read.last() + ": cut off"));
+            QImage blank(line.size(), drawn.format());
+            blank.fill(ground);
+            QVERIFY2(info->rect().contains(line) && line.left() >= 6 && drawn.copy(line) != blank,
+                     qPrintable(read.last() + ": cut off, or not drawn there"));
+            QPainter(&drawn).fillRect(line, QColor::fromRgb(ground));
         }
-        const int height = info->fontMetrics().height();
-        for (int top = 0; top + height <= drawn.height(); top += height) {
-            QVERIFY2(inked({0, top, drawn.width(), height}) == tops.contains(top),
-                     qPrintable(QString("the line at %1 px is drawn, or read, not both").arg(top)));
-        }
+        QImage blank(drawn.size(), drawn.format());
+        blank.fill(ground);
+        QVERIFY2(drawn == blank, "a line is drawn that no reader gets");
         QCOMPARE(info->accessibleDescription(), read.join('\n')); // spoken whole as it opens
         // The main window takes no input meanwhile.
         const auto* calculate = form.findChild<QWidget*>("CMDcalcolaKx");
@@ -262,6 +265,7 @@ void TestWindows::informationWindow() {
     }));
     for (int opening = 0; opening < 2; ++opening) {
         QTest::keyClick(form.findChild<QPushButton*>("CMDinfo"), Qt::Key_Space);
+        QCOMPARE(nativeChildren(form), QStringList());
     }
     QCOMPARE(places.size(), 2);
     QCOMPARE(places[0], places[1]);
