@@ -15,8 +15,9 @@ done < <(sed -n '/^Build-Depends:/,/^[^ ]/s/^ \([a-z0-9][a-z0-9.+-]*\).*/\1/p' "
 # To build the Debian package as Debian does and check it (scripts/check-package.sh).
 kx_package_packages=(build-essential debhelper dpkg-dev devscripts lintian desktop-file-utils appstream strace)
 # To test, on a virtual X11 screen, what a screen reader is told (an accessibility bus) and what keys
-# typed through the X server give (XTest, keyboard layouts, the locales they are typed in).
-kx_x11_test_packages=(xvfb dbus at-spi2-core libglib2.0-bin libxcb-xtest0-dev x11-xkb-utils locales)
+# typed through the X server give (XTest, keyboard layouts, the locales they are typed in); and a
+# build with Ninja after an edit of the form.
+kx_test_packages=(xvfb dbus at-spi2-core libglib2.0-bin libxcb-xtest0-dev x11-xkb-utils locales ninja-build)
 
 kx_install_missing() {
     local missing=()
