@@ -23,26 +23,21 @@
 namespace kxtest {
 namespace {
 
-// Each guidance picture a colour of its own, told apart by its hue; and its name, its file's without ".jpg".
+// Each guidance picture a colour of its own, its hue a step of 60 degrees.
 QColor colourOf(kx::GuidancePicture picture) {
     return QColor::fromHsv(int(picture) * 60, 255, 255);
 }
 
-QString nameOf(kx::GuidancePicture picture) {
-    return QString::fromLatin1(kx::fileName(picture)).chopped(4);
-}
-
-// The name of the picture whose colour Image1 shows, "none" or "another".
+// The name of the picture whose colour Image1 shows, its file's without ".jpg"; "none" or "another".
 QString pictureShown(const QLabel* image) {
     const QImage shown = image->pixmap().toImage();
     const QColor centre = shown.isNull() ? QColor() : shown.pixelColor(shown.rect().center());
-    for (const kx::GuidancePicture picture : kx::kGuidancePictures) {
-        if (centre.hsvSaturation() > 200 &&
-            qAbs(centre.hue() - colourOf(picture).hue()) < 10) { // grey has no hue
-            return nameOf(picture);
-        }
+    const int step = (centre.hue() + 10) / 60;
+    if (centre.hsvSaturation() < 200 || qAbs(centre.hue() - step * 60) >= 10 ||
+        step >= int(kx::kGuidancePictures.size())) {
+        return shown.isNull() ? "none" : "another"; // grey has no hue
     }
-    return shown.isNull() ? "none" : "another";
+    return QString::fromLatin1(kx::fileName(kx::kGuidancePictures[step])).chopped(4);
 }
 
 bool anyButtonDown(const QWidget& form) {
@@ -161,16 +156,12 @@ QString Player::play(const QString& verb, const QString& words) {
     } else if (verb == "caret") {
         return differs(QString::number(qobject_cast<QLineEdit*>(control)->cursorPosition()),
                        words.section(' ', 1));
-    } else if (verb == "leave") {
-        elsewhere.show();
-        elsewhere.activateWindow();
-        if (!QTest::qWaitFor([&] { return !form.isActiveWindow(); })) {
-            return "the window inactive, found it still active";
-        }
-    } else if (verb == "return") {
-        form.activateWindow();
-        if (!QTest::qWaitForWindowActive(&form)) {
-            return "the window active, found it inactive";
+    } else if (verb == "leave" || verb == "return") {
+        QWidget& active = verb == "leave" ? elsewhere : form;
+        active.show();
+        active.activateWindow();
+        if (!QTest::qWaitForWindowActive(&active)) {
+            return "another window active, found it not";
         }
     } else if (verb == "window") {
         return differs(form.isVisible() ? "open" : "closed", words);

@@ -1,5 +1,6 @@
 // What scenarios cannot say: the window as a whole and how it looks, the real modal windows, what a
-// screen reader gets, and every palette a desktop may give.
+// screen reader gets, every palette a desktop may give, and where the windows open, whatever frame the
+// desktop gives them and whenever it tells it, on a screen they fit or on one too small for them.
 #include "ui/application.h"
 #include "ui/contrast.h"
 #include "ui/info_window/form_info.h"
@@ -13,12 +14,15 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QExposeEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
@@ -33,14 +37,15 @@ private slots:
     void initTestCase() { kx::setUpApplication(); }
     void layout();
     void lightLook();
-    void startUpAsADesktopDeliversIt();
     void heldArrowStopsBehindTheMessage();
     void informationWindow();
     void longResults();
     void screenReader();
-    void keysReachTheScreenReaderFirst();
     void everyPalette_data();
     void everyPalette();
+    void placedWithItsOwnFrame();
+    void placedWithTheFrameToldLateAndAgain();
+    void informationWindowKeepsItsCorner();
 };
 
 namespace {
@@ -68,6 +73,41 @@ QList<QWidget*> namedControls(const QWidget& form) {
     named.removeIf(
         [](const QWidget* w) { return w->objectName().isEmpty() || w->objectName().startsWith("qt_"); });
     return named;
+}
+
+// The frame as metacity and mutter tell it, left 0, right 0, top 37, bottom 0 in _NET_FRAME_EXTENTS:
+// nothing until the window is mapped.
+const QMargins kTitleBar(0, 37, 0, 0);
+
+kx::FrameReport toldOnceMapped(const QMargins* frame) {
+    return [frame](const QWindow& window) {
+        return window.isExposed() ? *frame : QMargins();
+    };
+}
+
+// Where a window of this outer size belongs: centred on the screen along each side it fits, its
+// top-left corner inside the screen's free area always. Says how it lies otherwise.
+QString misplaced(const QWidget& window, const QRect& outer) {
+    const QRect screen = window.screen()->geometry();
+    const QPoint offCentre = outer.center() - screen.center();
+    const bool across = outer.width() > screen.width() || qAbs(offCentre.x()) <= 1;
+    const bool down = outer.height() > screen.height() || qAbs(offCentre.y()) <= 1;
+    if (across && down && window.screen()->availableGeometry().contains(outer.topLeft())) {
+        return {};
+    }
+    QString found;
+    QDebug(&found) << "outer" << outer << "on a screen of" << screen.size();
+    return found;
+}
+
+QString misplaced(const QWidget& window, const QMargins& frame) {
+    return misplaced(window, window.geometry().marginsAdded(frame));
+}
+
+// What the X server sends a window that a window manager frames while it is mapped.
+void exposeAgain(QWidget& window) {
+    QExposeEvent expose(QRegion(window.rect()));
+    QCoreApplication::sendEvent(window.windowHandle(), &expose);
 }
 
 // The children that have a desktop window of their own, or are to get one.
@@ -110,10 +150,15 @@ const QWidget* captioned(const QLabel* caption) {
 
 } // namespace
 
+// A desktop maps the window first and activates it later, and the focus arrives with the activation:
+// the height is entered all the same, the diameter emptied, its picture shown, its focus order set.
 // The controls others drive the window by, each in the window's face, inside its container; every
 // caption whole and standing for the control it names; the spin whole.
 void TestWindows::layout() {
-    kxtest::Player player;
+    kxtest::Player player({"set TXTdia 10"});
+    QVERIFY(player.shownInactive && player.active);
+    QCOMPARE(player.play({"focus TXTalt", "shows TXTdia=", "picture boxALT", "qtkey Tab", "focus TXTlar"}),
+             QString());
     QWidget& form = player.form;
     QVERIFY(form.minimumSize() == form.maximumSize());
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint) &&
@@ -178,35 +223,26 @@ void TestWindows::lightLook() {
              qPrintable(QString("it looks otherwise in %1; found: %2").arg(differ.join(", "), path)));
 }
 
-// A desktop maps the window first and activates it later, and the focus arrives with the activation:
-// the height is entered all the same, the diameter emptied, its picture shown, its focus order set.
-void TestWindows::startUpAsADesktopDeliversIt() {
-    kxtest::Player player({"set TXTdia 10"});
-    QVERIFY(player.shownInactive);
-    QVERIFY(player.active);
-    QCOMPARE(player.play({"focus TXTalt", "shows TXTdia=", "picture boxALT", "qtkey Tab", "focus TXTlar"}),
-             QString());
-}
-
 // The real message, titled "Kx", without icon, one OK. It opens inside the press on the spin's arrow;
 // the button comes up while it is open, so modality keeps the release from the spin, as a desktop
 // does. The spin must stop all the same. Held with complete data, the arrow first shows how long it
 // takes to repeat here; the message then stays open, and is watched after, twice that long.
 void TestWindows::heldArrowStopsBehindTheMessage() {
-    kxtest::Player player;
-    auto* spin = player.form.findChild<QScrollBar*>("VSLungcond");
-    const QPoint arrow = spin->mapTo(&player.form, kxtest::arrowCentre(spin, true));
-    QCOMPARE(player.play({"set TXTdia 10", "set TXTvol 50"}), QString());
-    QElapsedTimer repeating;
-    repeating.start();
-    QTest::mousePress(player.form.windowHandle(), Qt::LeftButton, {}, arrow);
-    QTRY_VERIFY_WITH_TIMEOUT(spin->value() <= -3, 10000); // the first press only takes the field over
-    const int repeat = int(repeating.elapsed());
-    QTest::mouseRelease(player.form.windowHandle(), Qt::LeftButton, {}, arrow);
-
     kx::FORMprinc form; // with the real message
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto* spin = form.findChild<QScrollBar*>("VSLungcond");
+    const QPoint arrow = spin->mapTo(&form, kxtest::arrowCentre(spin, true));
+    form.findChild<QLineEdit*>("TXTdia")->setText("10");
+    form.findChild<QLineEdit*>("TXTvol")->setText("50");
+    QElapsedTimer repeating;
+    repeating.start();
+    QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, arrow);
+    QTRY_VERIFY_WITH_TIMEOUT(spin->value() <= -3, 10000); // the first press only takes the field over
+    const int repeat = int(repeating.elapsed());
+    QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, arrow);
+
+    form.findChild<QLineEdit*>("TXTvol")->clear();
     int messages = 0;
     std::unique_ptr<QTimer> answer(whenModalShows<QMessageBox>([&](QMessageBox* box) {
         QCOMPARE(box->windowTitle() + box->text(), "Kx" + kx::kMissingDataMessage);
@@ -298,20 +334,21 @@ void TestWindows::longResults() {
 // What the window tells a screen reader: a field's text is one run that covers it all, and the
 // selection Tab made is kept once the focus has left; a result reads as its value, labelled by its
 // caption, empty as empty; the ports as the item shown; the spin as a spin button of the length the
-// field shows; the last result in a notification and in the status bar; drawings as nothing.
+// field shows; the last result in a notification and in the status bar; drawings as nothing; and keys
+// reach it first.
 void TestWindows::screenReader() {
     kxtest::Player player;
     auto accessible = [&](const char* name) {
         return QAccessible::queryAccessibleInterface(player.form.findChild<QWidget*>(name));
     };
+    // The two labels only a screen reader knows of, outside the designed window, by their roles.
     auto labelled = [&](QAccessible::Role role) {
-        const auto labels = player.form.findChildren<QLabel*>();
-        auto found = std::find_if(labels.begin(), labels.end(), [&](QLabel* label) {
-            return label->objectName().isEmpty() &&
-                   QAccessible::queryAccessibleInterface(label)->role() == role;
-        });
-        return found == labels.end() ? QString("none")
-                                     : QAccessible::queryAccessibleInterface(*found)->text(QAccessible::Name);
+        for (QLabel* label : player.form.findChildren<QLabel*>(QRegularExpression("^$"))) {
+            if (QAccessible::queryAccessibleInterface(label)->role() == role) {
+                return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+            }
+        }
+        return QString("none");
     };
     QCOMPARE(accessible("VSLungcond")->role(), QAccessible::SpinBox);
     QCOMPARE(accessible("VSLungcond")->valueInterface()->currentValue().toDouble(), 1.0);
@@ -341,25 +378,19 @@ void TestWindows::screenReader() {
     QCOMPARE(accessible("CMBcondotti")->textInterface()->text(0, 1), QStringLiteral("3"));
     QCOMPARE(player.play({"enter TXTlung ."}), QString());
     QCOMPARE(accessible("VSLungcond")->valueInterface()->currentValue().toDouble(), 250.0); // its own
-}
-
-// A screen reader sees each key before the control with the focus, and may keep it: Orca takes keypad
-// Enter for "where am I", which must then press no button.
-void TestWindows::keysReachTheScreenReaderFirst() {
+    // A screen reader sees each key before the control with the focus, and may keep it: Orca takes
+    // keypad Enter for "where am I", which must then press no button.
     struct ScreenReader : QObject {
         bool eventFilter(QObject*, QEvent* event) override {
             return event->type() == QEvent::KeyPress &&
                    static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter;
         }
     } orca;
-    kxtest::Player player;
-    QCOMPARE(
-        player.play({"enter TXTdia 10", "enter TXTvol 50", "qtkey Tab", "qtkey Tab", "focus CMDcalcolaKx"}),
-        QString());
+    QCOMPARE(player.play({"enter TXTlung 20", "qtkey Tab", "focus CMDcalcolaKx", "ports 2"}), QString());
     qApp->installEventFilter(&orca);
     QTest::keyClick(player.form.windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
     qApp->removeEventFilter(&orca);
-    QCOMPARE(player.play({"shows LBLkx="}), QString());
+    QCOMPARE(player.play({"shows LBLkx=41.56"}), QString());
 }
 
 namespace {
@@ -387,11 +418,12 @@ double textContrast(QWidget* control) {
     return highest;
 }
 
-// How far the outline of the area stands out from the ground along each of its sides, top, bottom,
-// left, right: the median of each of its two outer rings of pixels along the side, corners left out;
-// the higher ring counts.
-QList<double> outlineContrast(const QImage& window, const QRect& area, const QColor& ground) {
-    QList<double> sides{1, 1, 1, 1};
+// How far the outline of the area stands out from the ground, on a side and the side next to it at
+// least, as a 3D bevel shows by its shadow: each side counts by the median of each of its two outer
+// rings of pixels, corners left out, the higher ring; the outline by the weaker of its stronger
+// horizontal and its stronger vertical side.
+double outlineContrast(const QImage& window, const QRect& area, const QColor& ground) {
+    double sides[4] = {1, 1, 1, 1}; // top, bottom, left, right
     for (int ring = 0; ring < 2; ++ring) {
         const QRect r = area.adjusted(ring, ring, -ring, -ring);
         const QLine lines[] = {{r.topLeft(), r.topRight()},
@@ -409,7 +441,7 @@ QList<double> outlineContrast(const QImage& window, const QRect& area, const QCo
             sides[side] = std::max(sides[side], along[along.size() / 2]);
         }
     }
-    return sides;
+    return std::min(std::max(sides[0], sides[1]), std::max(sides[2], sides[3]));
 }
 
 QPalette paletteOf(QColor text, QColor ground, QColor button, QColor field, QColor buttonText = {}) {
@@ -470,25 +502,70 @@ void TestWindows::everyPalette() {
         }
         const auto* label = qobject_cast<QLabel*>(control);
         const bool frame = qobject_cast<QGroupBox*>(control);
+        const QWidget* container = control->parentWidget();
         if (label ? label->frameShape() != QFrame::NoFrame : frame || control->focusPolicy() != Qt::NoFocus) {
-            const QWidget* container = control->parentWidget();
-            const auto sides = outlineContrast(window, placeOf(control),
-                                               container->palette().color(container->backgroundRole()));
-            if (std::max(sides[0], sides[1]) < (frame ? 2 : 3) ||
-                std::max(sides[2], sides[3]) < (frame ? 2 : 3)) {
-                faint << QString("%1's outline at %2:1")
-                             .arg(control->objectName())
-                             .arg(*std::max_element(sides.begin(), sides.end()), 0, 'f', 2);
+            const double ratio = outlineContrast(window, placeOf(control),
+                                                 container->palette().color(container->backgroundRole()));
+            if (ratio < (frame ? 2 : 3)) {
+                faint << QString("%1's outline at %2:1").arg(control->objectName()).arg(ratio, 0, 'f', 2);
             }
         }
     }
     auto* spin = player.form.findChild<QWidget*>("VSLungcond");
-    const auto arrows = outlineContrast(window, placeOf(spin).adjusted(3, 3, -3, -3),
-                                        spin->palette().color(QPalette::Button));
-    if (*std::max_element(arrows.begin(), arrows.end()) < 3) {
+    double arrows = 1;
+    for (const QPoint at : {kxtest::arrowCentre(qobject_cast<QScrollBar*>(spin), true),
+                            kxtest::arrowCentre(qobject_cast<QScrollBar*>(spin), false)}) {
+        arrows = std::max(arrows, kx::contrastRatio(window.pixelColor(spin->mapTo(&player.form, at)),
+                                                    spin->palette().color(QPalette::Button)));
+    }
+    if (arrows < 3) {
         faint << "the spin's arrows on their faces";
     }
     QVERIFY2(faint.isEmpty(), qPrintable(faint.join("; ")));
+}
+
+void TestWindows::placedWithItsOwnFrame() {
+    kx::FORMprinc form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QMargins frame = form.windowHandle()->frameMargins();
+    QTRY_COMPARE(misplaced(form, frame), QString());
+}
+
+// Told its frame only once it is mapped, as metacity and mutter tell it, and then another, as when
+// the window manager starts after the program and frames its window. Once moved by the user, or by
+// the desktop, it stays where it was moved.
+void TestWindows::placedWithTheFrameToldLateAndAgain() {
+    QMargins frame = kTitleBar;
+    kxtest::CountingDialogs dialogs;
+    kx::FORMprinc form(&dialogs, toldOnceMapped(&frame));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_COMPARE(misplaced(form, frame), QString());
+    frame = QMargins(4, 30, 4, 4);
+    exposeAgain(form);
+    QTRY_COMPARE(misplaced(form, frame), QString());
+    const QPoint aside = form.geometry().topLeft() + QPoint(60, 40);
+    form.windowHandle()->setPosition(aside); // the desktop tells the move as it tells the user's
+    QTRY_COMPARE(form.geometry().topLeft(), aside);
+    frame = kTitleBar; // another theme
+    exposeAgain(form);
+    QCoreApplication::processEvents();
+    QCOMPARE(form.geometry().topLeft(), aside);
+}
+
+// Its outer size is smaller than designed; its top-left corner stays that of a window of the
+// designed client size, placed with its frame.
+void TestWindows::informationWindowKeepsItsCorner() {
+    kx::FORMinfo info(nullptr, toldOnceMapped(&kTitleBar));
+    info.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&info));
+    QTRY_COMPARE(info.geometry().marginsAdded(kTitleBar).size(), kx::toPixels(kx::FORMinfo::kOuterSize));
+    auto designed = [&] {
+        return misplaced(info, QRect(info.geometry().marginsAdded(kTitleBar).topLeft(),
+                                     kx::toPixels(kx::FORMinfo::kDesignedSize).grownBy(kTitleBar)));
+    };
+    QTRY_COMPARE(designed(), QString());
 }
 
 QTEST_MAIN(TestWindows)

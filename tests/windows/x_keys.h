@@ -13,9 +13,9 @@ namespace kxtest {
 QString setXLayout(const QString& layout);
 
 // Presses and releases the keys, parted by blanks, each named by its place on the keyboard as a US
-// keyboard labels it: a digit or letter, "minus", "equal", "comma", "period", "kp0" to "kp9", "kpdot"
-// (the keypad's decimal key), "kpenter", "delete", "backspace", "left", "right", "home", "end",
-// "insert", "return", "tab", "compose", "numlock"; "ctrl+", "shift+" or "alt+" before a key holds it down.
+// keyboard labels it: a digit or letter, "equal", "comma", "period", "kp2", "kp4", "kp5", "kpdot"
+// (the keypad's decimal key), "delete", "backspace", "left", "right", "home", "end", "insert",
+// "compose", "numlock"; "ctrl+" or "shift+" before a key holds it down.
 // Returns once the window has received the release of every key, or says what it has not.
 QString typeThroughX(QWindow* window, const QString& keys);
 
