@@ -291,7 +291,6 @@ void TestWindows::informationWindow() {
         QImage blank(drawn.size(), drawn.format());
         blank.fill(ground);
         QVERIFY2(drawn == blank, "a line is drawn that no reader gets");
-        QCOMPARE(info->accessibleDescription(), read.join('\n')); // spoken whole as it opens
         // The main window takes no input meanwhile.
         const auto* calculate = form.findChild<QWidget*>("CMDcalcolaKx");
         QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, placeOf(calculate).center());

@@ -16,8 +16,8 @@ FORMinfo::FORMinfo(QWidget* parent, FrameReport report) : QDialog(parent) {
     setModal(true);
     setFont(windowFont());
     resize(toPixels(kDesignedSize));
-    // For a screen reader: the whole text as the window's description, spoken as it opens, and each
-    // line that shows something as a text of its own, without the blanks that end it.
+    // For a screen reader, each line that shows something is a text of its own, without the blanks that
+    // end it. Orca reads them all as the window opens: a description as well would be read twice.
     QList<DrawnLine> read;
     for (DrawnLine line : drawnLines()) {
         line.text = line.text.trimmed();
@@ -26,11 +26,6 @@ FORMinfo::FORMinfo(QWidget* parent, FrameReport report) : QDialog(parent) {
             read << line;
         }
     }
-    QStringList description;
-    for (const DrawnLine& line : read) {
-        description << line.text;
-    }
-    setAccessibleDescription(description.join(QLatin1Char('\n')));
     presentDrawnLines(this, read);
     Form_Load(std::move(report));
 }
