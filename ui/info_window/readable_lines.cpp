@@ -8,12 +8,12 @@ namespace {
 
 class LineText : public QAccessibleInterface {
 public:
-    LineText(QAccessibleInterface* window, const DrawnLine& line) : windowText(window), line(line) {}
+    LineText(QAccessibleInterface* window, const DrawnLine& line) : owner(window), line(line) {}
 
-    bool isValid() const override { return windowText->isValid(); }
+    bool isValid() const override { return owner->isValid(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return windowText->window(); }
-    QAccessibleInterface* parent() const override { return windowText; }
+    QWindow* window() const override { return owner->window(); }
+    QAccessibleInterface* parent() const override { return owner; }
     QAccessibleInterface* child(int) const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -23,7 +23,7 @@ public:
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
-        const auto* widget = static_cast<QWidget*>(windowText->object());
+        const auto* widget = static_cast<QWidget*>(owner->object());
         return QRect(widget->mapToGlobal(line.place.topLeft()), line.place.size());
     }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
@@ -34,7 +34,7 @@ public:
     }
 
 private:
-    QAccessibleInterface* windowText;
+    QAccessibleInterface* owner;
     DrawnLine line;
 };
 
