@@ -249,8 +249,11 @@ void TestWindows::heldArrowStopsBehindTheMessage() {
         QVERIFY(box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1);
         if (++messages == 1) {
             QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, arrow);
+            QTimer::singleShot(2 * repeat, box, &QMessageBox::accept);
+        } else { // the spin steps behind the message: stopped here, so that the test ends
+            QTest::mouseRelease(spin, Qt::LeftButton, {}, kxtest::arrowCentre(spin, true));
+            box->accept();
         }
-        QTimer::singleShot(2 * repeat, box, &QMessageBox::accept);
     }));
     QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, arrow);
     QTRY_COMPARE(messages, 1);
@@ -418,12 +421,12 @@ double textContrast(QWidget* control) {
 }
 
 // How far the outline of the area stands out from the ground, on a side and the side next to it at
-// least, as a 3D bevel shows by its shadow: each side counts by the median of each of its two outer
-// rings of pixels, corners left out, the higher ring; the outline by the weaker of its stronger
-// horizontal and its stronger vertical side.
-double outlineContrast(const QImage& window, const QRect& area, const QColor& ground) {
+// least, as a 3D bevel shows by its shadow: each side counts by the median of each of its outer rings
+// of pixels (two for a bevel, one for a border), corners left out, the higher ring; the outline by the
+// weaker of its stronger horizontal and its stronger vertical side.
+double outlineContrast(const QImage& window, const QRect& area, const QColor& ground, int rings) {
     double sides[4] = {1, 1, 1, 1}; // top, bottom, left, right
-    for (int ring = 0; ring < 2; ++ring) {
+    for (int ring = 0; ring < rings; ++ring) {
         const QRect r = area.adjusted(ring, ring, -ring, -ring);
         const QLine lines[] = {{r.topLeft(), r.topRight()},
                                {r.bottomLeft(), r.bottomRight()},
@@ -503,8 +506,9 @@ void TestWindows::everyPalette() {
         const bool frame = qobject_cast<QGroupBox*>(control);
         const QWidget* container = control->parentWidget();
         if (label ? label->frameShape() != QFrame::NoFrame : frame || control->focusPolicy() != Qt::NoFocus) {
-            const double ratio = outlineContrast(window, placeOf(control),
-                                                 container->palette().color(container->backgroundRole()));
+            const double ratio =
+                outlineContrast(window, placeOf(control),
+                                container->palette().color(container->backgroundRole()), label ? 1 : 2);
             if (ratio < (frame ? 2 : 3)) {
                 faint << QString("%1's outline at %2:1").arg(control->objectName()).arg(ratio, 0, 'f', 2);
             }

@@ -59,13 +59,13 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs, FrameReport frameReport)
     setUpLengthSpin(ui->VSLungcond, ui->TXTlung);
     // What the form cannot say: the face's size in pixels, a title bar without a maximise button
     // (the form's equal least and greatest sizes keep the window from being resized), its role for a
-    // screen reader, and a label drawn as a button face is, in the desktop's own colours.
+    // screen reader, and a label drawn as a button face is, in the desktop's own colours (on a button's
+    // face, Qt gives its text the button text's colour).
     setFont(windowFont());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     presentAsWindow(this);
     ui->Label6->setBackgroundRole(QPalette::Button);
-    ui->Label6->setForegroundRole(QPalette::ButtonText);
 
     connect(ui->CMDcalcolaKx, &QPushButton::clicked, this, &FORMprinc::CMDcalcolaKx_Click);
     connect(ui->CMDottimizza, &QPushButton::clicked, this, &FORMprinc::CMDottimizza_Click);
