@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Kx's Debian packages the way Debian does, from a copy of this tree, and checks them as a
-# reviewer would: a second build gives the same bytes; lintian; the desktop file and metainfo; the
+# reviewer would: a second build, elsewhere and otherwise set up, gives the same bytes; moc never
+# reads a form header that uic is still writing; lintian; the desktop file and metainfo; the
 # program's hardening and its lack of a search path; and the unpacked program, started as kx from
 # another folder, reading its pictures.
 # Run by test.sh after the suite; the work goes to build/package unless another folder is given.
@@ -36,26 +37,38 @@ build_packages() {
     fi
 }
 
-# As in the suite's build, CI fails on a warning, here with Debian's flags.
-if [ "${KX_WERROR:-0}" = 1 ]; then
-    export DEB_CXXFLAGS_MAINT_APPEND=-Werror
-fi
 copy_tree "$work/first/kx"
 # The second copy as an old checkout: every file older than any changelog entry.
 copy_tree "$work/second-build/kx" --date=2000-01-01
 
 echo "== Building the Debian packages (log: $work/first/build.log)"
-build_packages "$work/first"
+# Set up as a build daemon sets it up. As in the suite's build, CI fails on a warning, here with
+# Debian's flags.
+(
+    umask 0022
+    export LC_ALL=C.UTF-8 TZ=UTC0
+    if [ "${KX_WERROR:-0}" = 1 ]; then
+        export DEB_CXXFLAGS_MAINT_APPEND=-Werror
+    fi
+    build_packages "$work/first"
+)
 grep -E '^(dpkg-deb: building package|[0-9]+% tests passed)' "$work/first/build.log"
 changes=$(echo "$work"/first/kx_*.changes)
 package=$(echo "$work"/first/kx_*.deb)
 [ -f "$changes" ] && [ -f "$package" ] || fail "no kx package was built"
 [ -f "$(echo "$work"/first/kx-dbgsym_*.deb)" ] || fail "no package of debugging symbols was built"
 
-# Built again from the same tree in a folder of another name and length, later, without the tests:
-# every byte the same.
-echo "== Built a second time, elsewhere, without the tests: the same packages"
-DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:+$DEB_BUILD_OPTIONS }nocheck" build_packages "$work/second-build"
+# Built again from the same tree in a folder of another name and length, later, without the tests
+# and without -Werror, in another locale, time zone and umask, as reprotest would vary them: every
+# byte the same.
+echo "== Built a second time, elsewhere, otherwise set up, without the tests: the same packages"
+(
+    umask 0002
+    export LC_ALL=it_IT.UTF-8 TZ=KXT-14
+    unset DEB_CXXFLAGS_MAINT_APPEND
+    export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:+$DEB_BUILD_OPTIONS }nocheck"
+    build_packages "$work/second-build"
+)
 for deb in "$work"/first/*.deb; do
     again="$work/second-build/$(basename "$deb")"
     if ! cmp -s "$deb" "$again"; then
@@ -67,6 +80,44 @@ for deb in "$work"/first/*.deb; do
     fi
 done
 sha256sum "$work"/first/*.deb "$work"/second-build/*.deb
+
+# moc reads the headers that include a form's header, which uic writes in the same step of the
+# build. When the build let the two run side by side, moc now and then read that header missing or
+# half written and wrote other includes: the program's code was the same, its debugging data and
+# build-id were not. Here uic leaves its header empty for two seconds before it writes it: moc must
+# write what it writes when uic is quick. Code generation alone, of the windows' library.
+echo "== moc does not read a form header that uic is still writing"
+probe="$work/uic-probe"
+mkdir -p "$probe"
+cat >"$probe/uic" <<'EOF'
+#!/bin/sh
+# uic; with KX_UIC_DELAY set, it first leaves its header empty for that many seconds.
+if [ -n "${KX_UIC_DELAY:-}" ]; then
+    previous=
+    for argument; do
+        if [ "$previous" = -o ]; then : >"$argument"; fi
+        previous=$argument
+    done
+    sleep "$KX_UIC_DELAY"
+fi
+exec "$(qtpaths6 --query QT_HOST_LIBEXECS)/uic" "$@"
+EOF
+chmod +x "$probe/uic"
+echo "cmake_language(DEFER CALL set_property TARGET kx_ui PROPERTY AUTOUIC_EXECUTABLE \"$probe/uic\")" \
+    >"$probe/uic.cmake"
+cmake -S "$work/first/kx" -B "$probe/build" -DKX_BUILD_TESTS=OFF -DKX_BUILD_BENCHMARK=OFF \
+    -DCMAKE_AUTOGEN_ORIGIN_DEPENDS=OFF -DCMAKE_PROJECT_INCLUDE="$probe/uic.cmake" >"$probe/log" 2>&1 ||
+    fail "the code generation does not configure (log: $probe/log)"
+for delay in "" 2; do
+    rm -rf "$probe/build/ui/kx_ui_autogen" "$probe/build/ui/CMakeFiles/kx_ui_autogen.dir/ParseCache.txt"
+    KX_UIC_DELAY=$delay cmake --build "$probe/build" --target kx_ui_autogen >>"$probe/log" 2>&1 ||
+        fail "the code generation fails (log: $probe/log)"
+    mv "$probe/build/ui/kx_ui_autogen" "$probe/generated${delay:+-with-uic-slow}"
+done
+if ! diff -rq "$probe/generated" "$probe/generated-with-uic-slow"; then
+    diff -r --exclude='*.d' "$probe/generated" "$probe/generated-with-uic-slow" || true
+    fail "moc writes other code when uic is slow: it read a form header that uic was writing"
+fi
 
 echo "== lintian"
 lintian --fail-on error,warning "$changes" || fail "lintian finds errors or warnings"
