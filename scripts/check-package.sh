@@ -3,8 +3,8 @@
 # and checks them as a reviewer would: a second build, elsewhere, otherwise set up and from the tree
 # alone, gives the same bytes; moc never reads a form header that uic is still writing; lintian,
 # every tag on, on the source and the binaries; the desktop file and metainfo; the program's
-# hardening and its lack of a search path; and the unpacked program, started as kx from another
-# folder, reading its pictures.
+# hardening and its lack of a search path; the unpacked program, started as kx from another
+# folder, reading its pictures; and the package's autopkgtest, run on the unpacked program.
 # Run by test.sh after the suite; the work goes to build/package unless another folder is given.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -166,4 +166,11 @@ kill "$(cat "$work/kx.pid")" 2>/dev/null || true
 wait "$traced" || true
 grep -q "$picture_read" "$work/trace" || fail "kx did not read its guidance picture from usr/lib/kx"
 
-echo "$(basename "$package"): builds, passes lintian, validates, hardened, no search path, finds its pictures"
+echo "== The package's autopkgtest, on the unpacked program: a calculation typed into its window"
+if ! PATH="$work/root/usr/bin:$PATH" "$work/first/kx/debian/tests/calculation" 2>"$work/autopkgtest.log"; then
+    cat "$work/autopkgtest.log" >&2
+    fail "the autopkgtest fails on the unpacked program"
+fi
+
+echo "$(basename "$package"): builds, passes lintian, validates, hardened, no search path, finds its" \
+    "pictures, passes its autopkgtest"
