@@ -51,8 +51,8 @@ tree=$(GIT_INDEX_FILE="$index" git -C "$root" write-tree)
 copy_tree "$work/second-build/kx" --date=2000-01-01
 
 echo "== Building the Debian source and binary packages (log: $work/first/build.log)"
-# Set up as a build daemon sets it up. As in the suite's build, CI fails on a warning, here with
-# Debian's flags.
+# In the C.UTF-8 locale, in UTC and with the umask 022, as Debian's build daemons build. As in the
+# suite's build, CI fails on a warning, here with Debian's flags.
 (
     umask 0022
     export LC_ALL=C.UTF-8 TZ=UTC0
@@ -74,7 +74,7 @@ package=$(echo "$work"/first/kx_*.deb)
 echo "== Built a second time, elsewhere, otherwise set up, without the tests: the same packages"
 (
     umask 0002
-    export LC_ALL=it_IT.UTF-8 TZ=KXT-14
+    export LC_ALL=it_IT.UTF-8 TZ=KXT-14 # fourteen hours ahead of UTC
     unset DEB_CXXFLAGS_MAINT_APPEND
     export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:+$DEB_BUILD_OPTIONS }nocheck"
     build_packages "$work/second-build" -b
