@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds Kx's Debian packages the way Debian does, from a copy of this tree, and checks them as a
-# reviewer would: a second build gives the same bytes; lintian; the desktop file and metainfo; the
-# program's hardening and its lack of a search path; and the unpacked program, started as kx from
-# another folder, reading its pictures.
+# Builds Kx's Debian packages the way Debian does, from a copy of this tree and its upstream tarball,
+# and checks them as a reviewer would: a second build, elsewhere, otherwise set up and from the tree
+# alone, gives the same bytes; lintian, every tag on, on the source and the binaries; the desktop
+# file and metainfo; the program's hardening and its lack of a search path; the unpacked program,
+# started as kx from another folder, reading its pictures; and the package's autopkgtest, run on the
+# unpacked program.
 # Run by test.sh after the suite; the work goes to build/package unless another folder is given.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -28,34 +30,55 @@ copy_tree() {
     fi
 }
 
-# build_packages <folder>: builds the packages of the copy in <folder>/kx into <folder>.
+# build_packages <folder> [option]: builds the packages of the copy in <folder>/kx into <folder>,
+# with dpkg-buildpackage's option, such as -b.
 build_packages() {
-    if ! (cd "$1/kx" && dpkg-buildpackage -us -uc -b -j"$(nproc)") >"$1/build.log" 2>&1; then
+    if ! (cd "$1/kx" && dpkg-buildpackage -us -uc -j"$(nproc)" "${@:2}") >"$1/build.log" 2>&1; then
         tail -n 60 "$1/build.log"
         fail "the package does not build"
     fi
 }
 
-# As in the suite's build, CI fails on a warning, here with Debian's flags.
-if [ "${KX_WERROR:-0}" = 1 ]; then
-    export DEB_CXXFLAGS_MAINT_APPEND=-Werror
-fi
 copy_tree "$work/first/kx"
+# Its upstream tarball, as a release makes it, of the tree as it stands: the tree that a throwaway
+# index holds, which leaves git's own index alone.
+index="$work/index"
+GIT_INDEX_FILE="$index" git -C "$root" read-tree HEAD
+GIT_INDEX_FILE="$index" git -C "$root" add --all
+tree=$(GIT_INDEX_FILE="$index" git -C "$root" write-tree)
+"$root/scripts/orig-tarball.sh" "$tree" "$work/first" >/dev/null
 # The second copy as an old checkout: every file older than any changelog entry.
 copy_tree "$work/second-build/kx" --date=2000-01-01
 
-echo "== Building the Debian packages (log: $work/first/build.log)"
-build_packages "$work/first"
-grep -E '^(dpkg-deb: building package|[0-9]+% tests passed)' "$work/first/build.log"
+echo "== Building the Debian source and binary packages (log: $work/first/build.log)"
+# In the C.UTF-8 locale, in UTC and with the umask 022, as Debian's build daemons build. As in the
+# suite's build, CI fails on a warning, here with Debian's flags.
+(
+    umask 0022
+    export LC_ALL=C.UTF-8 TZ=UTC0
+    if [ "${KX_WERROR:-0}" = 1 ]; then
+        export DEB_CXXFLAGS_MAINT_APPEND=-Werror
+    fi
+    build_packages "$work/first"
+)
+grep -E '^(dpkg-source: info: building|dpkg-deb: building package|[0-9]+% tests passed)' "$work/first/build.log"
 changes=$(echo "$work"/first/kx_*.changes)
 package=$(echo "$work"/first/kx_*.deb)
 [ -f "$changes" ] && [ -f "$package" ] || fail "no kx package was built"
+[ -f "$(echo "$work"/first/kx_*.dsc)" ] || fail "no source package was built"
 [ -f "$(echo "$work"/first/kx-dbgsym_*.deb)" ] || fail "no package of debugging symbols was built"
 
-# Built again from the same tree in a folder of another name and length, later, without the tests:
-# every byte the same.
-echo "== Built a second time, elsewhere, without the tests: the same packages"
-DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:+$DEB_BUILD_OPTIONS }nocheck" build_packages "$work/second-build"
+# Built again from the same tree in a folder of another name and length, later, without the tests
+# and without -Werror, in another locale, time zone and umask, as reprotest would vary them, and
+# with no upstream tarball, as from a plain clone: every byte the same.
+echo "== Built a second time, elsewhere, otherwise set up, without the tests: the same packages"
+(
+    umask 0002
+    export LC_ALL=it_IT.UTF-8 TZ=KXT-14 # fourteen hours ahead of UTC
+    unset DEB_CXXFLAGS_MAINT_APPEND
+    export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:+$DEB_BUILD_OPTIONS }nocheck"
+    build_packages "$work/second-build" -b
+)
 for deb in "$work"/first/*.deb; do
     again="$work/second-build/$(basename "$deb")"
     if ! cmp -s "$deb" "$again"; then
@@ -68,8 +91,9 @@ for deb in "$work"/first/*.deb; do
 done
 sha256sum "$work"/first/*.deb "$work"/second-build/*.deb
 
-echo "== lintian"
-lintian --fail-on error,warning "$changes" || fail "lintian finds errors or warnings"
+echo "== lintian, every tag on: no error, warning or information"
+lintian -EIL +pedantic --fail-on error,warning,info "$changes" ||
+    fail "lintian finds errors, warnings or information"
 
 dpkg-deb -x "$package" "$work/root"
 echo "== The desktop file and the metainfo"
@@ -104,4 +128,11 @@ kill "$(cat "$work/kx.pid")" 2>/dev/null || true
 wait "$traced" || true
 grep -q "$picture_read" "$work/trace" || fail "kx did not read its guidance picture from usr/lib/kx"
 
-echo "$(basename "$package"): builds, passes lintian, validates, hardened, no search path, finds its pictures"
+echo "== The package's autopkgtest, on the unpacked program: a calculation typed into its window"
+if ! PATH="$work/root/usr/bin:$PATH" "$work/first/kx/debian/tests/calculation" 2>"$work/autopkgtest.log"; then
+    cat "$work/autopkgtest.log" >&2
+    fail "the autopkgtest fails on the unpacked program"
+fi
+
+echo "$(basename "$package"): builds, passes lintian, validates, hardened, no search path, finds its" \
+    "pictures, passes its autopkgtest"

@@ -5,15 +5,23 @@ set -euo pipefail
 
 kx_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
+# kx_listed_packages <file> <field>: the packages a field of a Debian control file lists, one a line.
+kx_listed_packages() {
+    sed -n "/^$2:/,/^[^ ]/s/^ \\([a-z0-9][a-z0-9.+-]*\\).*/\\1/p" "$kx_root/$1"
+}
+
 # To build and run the program: g++ and make, which Debian's packages take as given, and the
 # Build-Depends of debian/control but debhelper, which only the package's build needs.
 kx_packages=(g++ make)
 while read -r package; do
     kx_packages+=("$package")
-done < <(sed -n '/^Build-Depends:/,/^[^ ]/s/^ \([a-z0-9][a-z0-9.+-]*\).*/\1/p' "$kx_root/debian/control" |
-    grep -vx 'debhelper-compat')
-# To build the Debian package as Debian does and check it (scripts/check-package.sh).
+done < <(kx_listed_packages debian/control Build-Depends | grep -vx 'debhelper-compat')
+# To build the Debian package as Debian does and check it (scripts/check-package.sh), which runs the
+# package's autopkgtest on the unpacked package: what debian/tests/control lists but the package.
 kx_package_packages=(build-essential debhelper dpkg-dev devscripts lintian desktop-file-utils appstream strace)
+while read -r package; do
+    kx_package_packages+=("$package")
+done < <(kx_listed_packages debian/tests/control Depends)
 # To test, on a virtual X11 screen, what a screen reader is told (an accessibility bus) and what keys
 # typed through the X server give (XTest, keyboard layouts, the locales they are typed in); and a
 # build with Ninja after an edit of the form.
