@@ -1,5 +1,5 @@
-// The window as a user meets it: each scenario of scenarios.txt, played step by step; the keys of real
-// keyboards; thousands of random steps; what a screen reader is told meanwhile.
+// The window as a user meets it: each scenario of scenarios.txt and each row of real keys, played step
+// by step; thousands of random steps; what a screen reader is told meanwhile.
 #include "ui/application.h"
 #include "windows/player.h"
 
@@ -24,8 +24,6 @@ private slots:
     }
     void play_data();
     void play();
-    void keys_data();
-    void keys();
     void randomSteps();
     void spokenResults();
 };
@@ -57,28 +55,16 @@ void TestScenarios::play_data() {
         }
         QTest::newRow(qPrintable(name)) << steps;
     }
-}
-
-void TestScenarios::play() {
-    QFETCH(QStringList, steps);
-    if (QGuiApplication::platformName() != "xcb" && !steps.filter(QRegularExpression("^x")).isEmpty()) {
-        QSKIP("types through the X server: played on X11 only");
-    }
-    kxtest::Player player;
-    QVERIFY(player.active);
-    const QString failure = player.play(steps);
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
-}
-
-// What the keys of a real keyboard type into a field: each typed through the X server by its place on
-// the keyboard (x_keys.h names them), under a keyboard layout, in a locale. One table of layout, locale,
-// keys and the text the field then holds, written with a point; each run takes the rows of its locale.
-void TestScenarios::keys_data() {
-    QTest::addColumn<QString>("steps");
+    // What the keys of a real keyboard type into a field: each typed through the X server by its place
+    // on the keyboard (x_keys.h names them), under a keyboard layout, in a locale. One table of layout,
+    // locale, keys and the text the field then holds, written with a point; each run takes the rows of
+    // its locale.
     auto row = [](const char* layout, const char* locale, const char* keys, const char* shown) {
         if (qEnvironmentVariable("LC_ALL") == QLatin1String(locale)) {
             QTest::newRow(qPrintable(QString("%1, %2: %3").arg(layout, locale, keys)))
-                << QString("xlayout %1; click TXTvol; xkey %2; shows TXTvol=%3").arg(layout, keys, shown);
+                << QString("xlayout %1; click TXTvol; xkey %2; shows TXTvol=%3")
+                       .arg(layout, keys, shown)
+                       .split("; ");
         }
     };
     // The keypad's decimal key types the locale's separator, whatever the layout gives it.
@@ -101,19 +87,20 @@ void TestScenarios::keys_data() {
     row("it", "it_IT.UTF-8", "1 2 comma 5 home shift+right shift+right comma end comma", ".5");
     row("us", "C.UTF-8", "1 2 3 ctrl+z 4", "4");
     row("us", "C.UTF-8", "1 2 3 ctrl+z ctrl+shift+z ctrl+y", "123"); // Ctrl+Y is no redo here
-    row("us", "C.UTF-8", "1 shift+insert", "19");        // the clipboard holds 9
-    row("de", "C.UTF-8", "1 equal 7 equal e 2", "172");  // a dead acute: alone, and on an e
-    row("us", "C.UTF-8", "1 compose shift+6 2 5", "15"); // Compose ^ 2 gives a superscript 2
+    row("us", "C.UTF-8", "1 shift+insert", "19");                    // the clipboard holds 9
+    row("de", "C.UTF-8", "1 equal 7 equal e 2", "172");              // a dead acute: alone, and on an e
+    row("us", "C.UTF-8", "1 compose shift+6 2 5", "15");             // Compose ^ 2 gives a superscript 2
 }
 
-void TestScenarios::keys() {
-    QFETCH(QString, steps);
-    if (QGuiApplication::platformName() != "xcb") {
+void TestScenarios::play() {
+    QFETCH(QStringList, steps);
+    if (QGuiApplication::platformName() != "xcb" && !steps.filter(QRegularExpression("^x")).isEmpty()) {
         QSKIP("types through the X server: played on X11 only");
     }
     QApplication::clipboard()->setText(QStringLiteral("9"));
     kxtest::Player player;
-    const QString failure = player.play(steps.split("; "));
+    QVERIFY(player.active);
+    const QString failure = player.play(steps);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 

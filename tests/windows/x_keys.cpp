@@ -33,11 +33,6 @@ QHash<QString, xcb_keycode_t> keycodes() {
     return codes;
 }
 
-xcb_connection_t* connection() {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
 // Presses or releases the key; then waits until the X server has carried out every request so far.
 void fake(xcb_connection_t* c, xcb_keycode_t code, bool down) {
     xcb_test_fake_input(c, down ? XCB_KEY_PRESS : XCB_KEY_RELEASE, code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
@@ -63,7 +58,8 @@ QString setXLayout(const QString& layout) {
 }
 
 QString typeThroughX(QWindow* window, const QString& keys) {
-    xcb_connection_t* c = connection();
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
     if (!c) {
         return "keys through the X server, found no X server";
     }
