@@ -43,7 +43,7 @@ void TestCalc::tuning_data() {
         row("L narrowed", "1.5 11 _ _ 40 1", "95.03 _ 3.80 198.98");
         row("S narrowed", "0.5 20 _ _ 8 1", "314.16 _ 2.51 913.72");
         row("slot section narrowed", "50 _ 0.1 0.8 20 1", "0.08000001 0.32 0.00 1.54");
-        row("slot port volume narrowed", "50 _ 0.1 2 25 1", "0.2 0.50 0.00 2.18");
+        row("slot section and port volume narrowed", "50 _ 0.1 25 90 1", "2.5 1.78 0.22 4.05");
         row("slot diameter from the section shown", "50 _ 205.1 7 20 1", "1435.7 42.75 28.71 129.76");
         row("a pasted minus zero", "50 10 _ _ -0 1", "78.54 _ 0.00 80.40");
         row("no volume", "_ 10 _ _ 20 1", "missing");
