@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a test program on X11, on a virtual screen of its own, as on a user's desktop: keys typed there
-# go through the X server and its keyboard layout, and Qt reports accessibility events, in a D-Bus
-# session whose accessibility bus runs before the program starts (Qt joins only a bus that is already
+# go through the X server and its keyboard layout, and Qt reports accessibility events, on a D-Bus of
+# its own whose accessibility bus runs before the program starts (Qt joins only a bus that is already
 # there). Offscreen, Qt reports none and no key passes an X server.
 #   on_virtual_screen.sh PROGRAM [ARGUMENTS...]
 set -euo pipefail
