@@ -13,8 +13,10 @@ FORMinfo::FORMinfo(QWidget* parent, FrameReport report) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Kx"));
     setWindowIcon(kxIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setModal(true);
     setFont(windowFont());
+    // The text is drawn on the buttons' face in their text's colour, which reads on it in any palette.
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
     resize(toPixels(kDesignedSize));
     // For a screen reader, each line that shows something is a text of its own, without the blanks that
     // end it. Orca reads them all as the window opens: a description as well would be read twice.
