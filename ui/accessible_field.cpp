@@ -83,6 +83,7 @@ public:
         }
     }
     // Measured from the caret, the one place of the text Qt tells, so that a scrolled text is right too.
+    // Qt's caret rectangle reaches as far to the left of the caret as to its right.
     QRect characterRect(int offset) const override {
         const QString all = field->text();
         if (offset < 0 || offset >= all.size()) {
@@ -90,13 +91,21 @@ public:
         }
         const QFontMetrics metrics(field->font());
         const QRect caret = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-        const int x = caret.x() - metrics.horizontalAdvance(all.left(field->cursorPosition())) +
+        const int x = qRound(QRectF(caret).center().x()) -
+                      metrics.horizontalAdvance(all.left(field->cursorPosition())) +
                       metrics.horizontalAdvance(all.left(offset));
         const QRect character(x, caret.y(), metrics.horizontalAdvance(all.at(offset)), caret.height());
         return QRect(field->mapToGlobal(character.topLeft()), character.size());
     }
+    // The character under the point, not the caret place nearest to it: the right half of a character
+    // is that character's too.
     int offsetAtPoint(const QPoint& point) const override {
-        return field->cursorPositionAt(field->mapFromGlobal(point));
+        for (int offset = 0; offset < characterCount(); ++offset) {
+            if (characterRect(offset).contains(point)) {
+                return offset;
+            }
+        }
+        return -1;
     }
     void scrollToSubstring(int start, int end) override {
         field->setCursorPosition(end);
