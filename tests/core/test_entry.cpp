@@ -31,9 +31,9 @@ void TestEntry::filter_data() {
         int typed;
         int inPointLocale;
         int inCommaLocale;
-    } classes[] = {{"digit", '7', '7', '7'},  {"point", '.', '.', ','},  {"comma", ',', 0, ','},
-                   {"minus", '-', 0, 0},      {"control code", 8, 8, 8}, {"Delete's code", 127, 0, 0},
-                   {"beyond 127", 232, 0, 0}, {"negative", -32768, 0, 0}};
+    } classes[] = {{"digit", '7', '7', '7'},     {"point", '.', '.', ','},  {"comma", ',', 0, ','},
+                   {"minus", '-', 0, 0},         {"control code", 8, 8, 8}, {"Ctrl+V's code", 22, 22, 22},
+                   {"Delete's code", 127, 0, 0}, {"beyond 127", 232, 0, 0}, {"negative", -32768, 0, 0}};
     for (const auto& c : classes) {
         for (const auto& [locale, name] : kNotations) {
             const bool comma = name == QLatin1String("comma");
@@ -70,12 +70,14 @@ void TestEntry::cleanUp_data() {
         };
         row("separator at the start", "1 12 12. 12.5 .12.5", "12.5");
         row("separator before the first", "1 12 12. 12.5 12..5", "12.5");
+        row("one before the first, apart, then one at the end", "1 12 123 123. 123.5 1.23.5 123.5.", "123.5");
         row("a correction passes its own change only", "1 12 12. 12.5 12.5. 12.5.", "12.5");
         row("a digit in an empty field", "7", "7");
         row("a lone separator stays", ".", ".");
         row("emptied: the position stays", "1 12 12. 12.5 _ 12.5.", "12.5");
         row("pasted, both stay", "1.2.3", "1.2.3");
         row("pasted, then Backspace at the end", "1.2.3 1.2.", "1.2");
+        row("pasted, then one at the end: one goes, once", "1.2.3 1.2.3.", "1.23.");
         row("over the digits before it, then at the end", "1 12 12. 12.5 ..5 .5.", ".5");
     }
     QTest::newRow("point: a comma is left alone")

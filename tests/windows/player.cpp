@@ -1,8 +1,8 @@
 #include "windows/player.h"
 
 #include "entry/guidance_pictures.h"
-#ifdef KX_KEYS_THROUGH_X
-#include "windows/x_keys.h"
+#ifdef KX_X_SERVER
+#include "windows/x_server.h"
 #endif
 
 #include <QAbstractButton>
@@ -109,7 +109,7 @@ QString Player::play(const QString& verb, const QString& words) {
     } else if (verb == "paste") {
         QApplication::clipboard()->setText(localised(words));
         QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier);
-#ifdef KX_KEYS_THROUGH_X
+#ifdef KX_X_SERVER
     } else if (verb == "xlayout") {
         return setXLayout(words);
     } else if (verb == "xkey") {

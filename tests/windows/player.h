@@ -6,7 +6,7 @@
 // through the X server, by keycode, with the text the layout gives them (x..., on X11 only). Numbers
 // are written with a point and read in the user's notation.
 //   click NAME | enter NAME [TEXT] | qttype TEXT | qtkey KEYS | qtkeytext TEXT | paste TEXT
-//   xlayout LAYOUT | xkey KEYS (x_keys.h names them) | commit TEXT
+//   xlayout LAYOUT | xkey KEYS (x_server.h names them) | commit TEXT
 //   arrow up|down | wheel up|down | set NAME TEXT (a write without a key) | ports N
 //   shows NAME=TEXT... | focus NAME | picture FILE | messages N | infos N | spin N | caret NAME N
 //   leave (another window becomes the active one) | return (the window is active again) | window closed

@@ -1,4 +1,4 @@
-#include "windows/x_keys.h"
+#include "windows/x_server.h"
 
 #include <QGuiApplication>
 #include <QHash>
@@ -49,7 +49,41 @@ struct ReleaseCounter : QObject {
     int count = 0;
 };
 
+xcb_connection_t* connection() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t* c, const char* name) {
+    xcb_intern_atom_reply_t* reply =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, strlen(name), name), nullptr);
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    return found;
+}
+
+void setProperty(const QWindow* window, const char* name, xcb_atom_t type, const QList<quint32>& values) {
+    xcb_connection_t* c = connection();
+    const xcb_window_t target =
+        window ? xcb_window_t(window->winId()) : xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, target, atom(c, name), type, 32, uint32_t(values.size()),
+                        values.constData());
+    xcb_flush(c);
+}
+
 } // namespace
+
+void setXProperty(const QWindow* window, const char* name, const QList<quint32>& values) {
+    setProperty(window, name, XCB_ATOM_CARDINAL, values);
+}
+
+void setXProperty(const QWindow* window, const char* name, const QList<const char*>& names) {
+    QList<quint32> atoms;
+    for (const char* each : names) {
+        atoms << atom(connection(), each);
+    }
+    setProperty(window, name, XCB_ATOM_ATOM, atoms);
+}
 
 QString setXLayout(const QString& layout) {
     const int status =
@@ -58,8 +92,7 @@ QString setXLayout(const QString& layout) {
 }
 
 QString typeThroughX(QWindow* window, const QString& keys) {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = connection();
     if (!c) {
         return "keys through the X server, found no X server";
     }
