@@ -398,18 +398,20 @@ void TestWindows::screenReader() {
              QStringList({"0", "50"}));
     QVERIFY(accessible("TXTvol")->state().editable &&
             accessible("TXTdia")->textInterface()->selectionCount() == 0);
-    // Each character where it is drawn, on the screen, and found again there.
-    const auto* length = player.form.findChild<QLineEdit*>("TXTlung");
+    // Each character on the screen where its ink is drawn, and found again at each of its points.
+    auto* length = player.form.findChild<QLineEdit*>("TXTlung");
     QAccessibleTextInterface* lengthText = accessible("TXTlung")->textInterface();
+    const QImage drawn = length->grab().toImage();
     for (int i = 0; i < 2; ++i) {
-        const QRect character = lengthText->characterRect(i);
-        QVERIFY2(QRect(length->mapToGlobal(QPoint()), length->size()).contains(character) &&
-                     character.width() > 1 && lengthText->offsetAtPoint(character.center()) == i,
-                 qPrintable(QString("character %1 at %2 in %3, found at %4")
-                                .arg(i)
-                                .arg(QDebug::toString(character),
-                                     QDebug::toString(QRect(length->mapToGlobal(QPoint()), length->size())))
-                                .arg(lengthText->offsetAtPoint(character.center()))));
+        const QRect character = lengthText->characterRect(i).translated(-length->mapToGlobal(QPoint()));
+        // Its middle, inside the field's two-pixel border.
+        const QImage ink = drawn.copy(QRect(character.center().x(), 0, 1, length->height()) & character &
+                                      length->rect().adjusted(2, 2, -2, -2));
+        QImage blank(ink.size(), ink.format());
+        blank.fill(drawn.pixel(drawn.width() - 3, drawn.height() / 2));
+        QVERIFY2(length->rect().contains(character) && character.width() > 1 && ink != blank &&
+                     lengthText->offsetAtPoint(length->mapToGlobal(character.topRight())) == i,
+                 qPrintable(QString("character %1 at %2").arg(i).arg(QDebug::toString(character))));
     }
     QVERIFY(lengthText->characterRect(2).isNull());
     // Edited a range at a time, as a screen reader or a speech input edits it.
