@@ -46,33 +46,34 @@ FieldGuidance guidanceFor(NumericField entered, bool diameterHoldsText) {
         return {{NumericField::Diameter},
                 focusHead(Head::HeightFirst),
                 inProgramFolder(GuidancePicture::Height),
-                QStringLiteral("altezza del condotto rettangolare, in centimetri")};
+                QT_TRANSLATE_NOOP("kx::FieldGuidance", "altezza del condotto rettangolare, in centimetri")};
     case NumericField::Diameter:
         return {{NumericField::Width, NumericField::Height},
                 focusHead(Head::HeightFirst),
                 inProgramFolder(GuidancePicture::Diameter),
-                QStringLiteral("diametro del condotto circolare, in centimetri")};
+                QT_TRANSLATE_NOOP("kx::FieldGuidance", "diametro del condotto circolare, in centimetri")};
     case NumericField::Volume:
         return {{},
                 focusHead(Head::WidthFirst),
                 inProgramFolder(GuidancePicture::Volume),
-                QStringLiteral("volume netto della cassa, in decimetri cubi")};
+                QT_TRANSLATE_NOOP("kx::FieldGuidance", "volume netto della cassa, in decimetri cubi")};
     case NumericField::Width:
         return {{NumericField::Diameter},
                 focusHead(Head::DiameterAside),
                 inProgramFolder(GuidancePicture::Width),
-                QStringLiteral("larghezza del condotto rettangolare, in centimetri")};
+                QT_TRANSLATE_NOOP("kx::FieldGuidance", "larghezza del condotto rettangolare, in centimetri")};
     case NumericField::Length:
         if (diameterHoldsText) {
-            return {{},
-                    focusHead(Head::WidthFirst),
-                    inProgramFolder(GuidancePicture::RoundPortLength),
-                    QStringLiteral("lunghezza del condotto circolare, in centimetri")};
+            return {
+                {},
+                focusHead(Head::WidthFirst),
+                inProgramFolder(GuidancePicture::RoundPortLength),
+                QT_TRANSLATE_NOOP("kx::FieldGuidance", "lunghezza del condotto circolare, in centimetri")};
         }
         return {{},
                 focusHead(Head::WidthFirst),
                 inProgramFolder(GuidancePicture::SlotLength),
-                QStringLiteral("lunghezza del condotto rettangolare, in centimetri")};
+                QT_TRANSLATE_NOOP("kx::FieldGuidance", "lunghezza del condotto rettangolare, in centimetri")};
     }
     return {};
 }

@@ -19,7 +19,8 @@ struct FieldGuidance {
     QList<NumericField> emptied;                   // in this order
     QList<std::pair<FocusControl, int>> positions; // focus positions to set, in this order
     QString picture;                               // file name, after the program's folder
-    QString shows;                                 // what the picture shows, for a screen reader
+    const char* shows = "";                        // what it shows, for a screen reader: a text to
+                                                   // translate in the context kx::FieldGuidance
 };
 
 // The effects of entering the field. The length picture tells a circular port from a rectangular

@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include "ui/kx_style.h"
+#include "ui/languages.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ namespace kx {
 void setUpApplication() {
     QApplication::setStyle(new KxStyle);
     QGuiApplication::setDesktopFileName(QStringLiteral(KX_APP_ID));
+    installTranslations(windowLanguage(userLanguages()));
 }
 
 } // namespace kx

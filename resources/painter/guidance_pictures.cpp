@@ -2,6 +2,7 @@
 
 #include "box_drawing.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -126,7 +127,9 @@ void markHeight(QPainter& p) {
     p.drawLine(QPointF(x - 6, kSlot.bottom()), kSlot.bottomLeft());
     drawDimension(p, QPointF(x, kSlot.top() - 22), QPointF(x, kSlot.top()), kMark, 2.5);
     drawDimension(p, QPointF(x, kSlot.bottom()), QPointF(x, kSlot.bottom() + 22), kMark, 2.5);
-    drawLabel(p, QPointF(kSlot.center().x(), kSlot.top() - 30), QStringLiteral("Alt."));
+    //: The height marked on a picture of the slot port: a short word, as "Alt." for "Altezza".
+    drawLabel(p, QPointF(kSlot.center().x(), kSlot.top() - 30),
+              QCoreApplication::translate("GuidancePicture", "Alt."));
 }
 
 void markWidth(QPainter& p) {
@@ -136,7 +139,9 @@ void markWidth(QPainter& p) {
     p.drawLine(kSlot.bottomLeft(), QPointF(kSlot.left(), y + 6));
     p.drawLine(kSlot.bottomRight(), QPointF(kSlot.right(), y + 6));
     drawDimension(p, QPointF(kSlot.left(), y), QPointF(kSlot.right(), y), kMark);
-    drawLabel(p, QPointF(kSlot.center().x(), kSlot.top() - 30), QStringLiteral("Larg."));
+    //: The width marked on a picture of the slot port: a short word, as "Larg." for "Larghezza".
+    drawLabel(p, QPointF(kSlot.center().x(), kSlot.top() - 30),
+              QCoreApplication::translate("GuidancePicture", "Larg."));
 }
 
 // A duct running from the front panel back into the box, seen through the cut-away side.
@@ -194,23 +199,30 @@ QImage picture(const QString& quantity, const QString& unit, const std::function
 
 } // namespace
 
+// Each picture's title names the quantity of its field, in the language of the translation installed.
 QImage guidancePicture(kx::GuidancePicture which) {
     using kx::GuidancePicture;
     const QString cm = QStringLiteral("cm");
     switch (which) {
     case GuidancePicture::Volume:
-        return picture(QStringLiteral("Volume box"), QStringLiteral("dm\u00B3"), markVolume);
+        //: The title of a picture that explains a field: the net volume of the box.
+        return picture(QCoreApplication::translate("GuidancePicture", "Volume box"),
+                       QStringLiteral("dm\u00B3"), markVolume);
     case GuidancePicture::Diameter:
-        return picture(QStringLiteral("Diametro condotto"), cm, markDiameter);
+        return picture(QCoreApplication::translate("GuidancePicture", "Diametro condotto"), cm, markDiameter);
     case GuidancePicture::Height:
-        return picture(QStringLiteral("Altezza condotto"), cm, markHeight);
+        //: The height of the rectangular (slot) port.
+        return picture(QCoreApplication::translate("GuidancePicture", "Altezza condotto"), cm, markHeight);
     case GuidancePicture::Width:
-        return picture(QStringLiteral("Larghezza condotto"), cm, markWidth);
+        //: The width of the rectangular (slot) port.
+        return picture(QCoreApplication::translate("GuidancePicture", "Larghezza condotto"), cm, markWidth);
     case GuidancePicture::RoundPortLength:
-        return picture(QStringLiteral("Lunghezza condotto \u00D8"), cm,
+        //: The length of the round port; Ø marks it round.
+        return picture(QCoreApplication::translate("GuidancePicture", "Lunghezza condotto Ø"), cm,
                        [](QPainter& p) { markLength(p, Port::Round); });
     case GuidancePicture::SlotLength:
-        return picture(QStringLiteral("Lunghezza condotto rett."), cm,
+        //: The length of the rectangular port; "rett." is short for "rettangolare".
+        return picture(QCoreApplication::translate("GuidancePicture", "Lunghezza condotto rett."), cm,
                        [](QPainter& p) { markLength(p, Port::Slot); });
     }
     return {};

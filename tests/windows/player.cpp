@@ -1,6 +1,7 @@
 #include "windows/player.h"
 
 #include "entry/guidance_pictures.h"
+#include "ui/languages.h"
 #ifdef KX_X_SERVER
 #include "windows/x_server.h"
 #endif
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QInputMethodEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -56,10 +58,19 @@ QString localised(QString text) {
 }
 
 Player::Player(const QStringList& beforeShown) {
+    // Italian's pictures stand in the folder; another language's in a folder of its own, where those in
+    // the folder are grey.
+    const QString language = kx::windowLanguage(kx::userLanguages());
+    const QString own = language == "it" ? QString() : language + "/";
+    QDir(pictures.path()).mkpath(own);
     for (const kx::GuidancePicture which : kx::kGuidancePictures) {
         QImage picture(30, 40, QImage::Format_RGB32);
         picture.fill(colourOf(which));
-        picture.save(pictures.filePath(QString::fromLatin1(kx::fileName(which))), "JPEG");
+        picture.save(pictures.filePath(own + QString::fromLatin1(kx::fileName(which))), "JPEG");
+        if (!own.isEmpty()) {
+            picture.fill(Qt::gray);
+            picture.save(pictures.filePath(QString::fromLatin1(kx::fileName(which))), "JPEG");
+        }
     }
     form.setPictureFolder(pictures.path());
     play(beforeShown);
@@ -104,6 +115,9 @@ QString Player::play(const QString& verb, const QString& words) {
         if (!QTest::qWaitFor([&] { return !anyButtonDown(form); })) {
             return "the button's click, found it still pressed";
         }
+    } else if (verb == "accesskey") { // Alt and the letter the button's caption marks
+        return play("qtkey",
+                    QKeySequence::mnemonic(qobject_cast<QAbstractButton*>(control)->text()).toString());
     } else if (verb == "qtkeytext") { // one key whose text is all of the words: a pair of UTF-16 units, say
         QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, words, Qt::NoModifier);
     } else if (verb == "paste") {

@@ -5,7 +5,7 @@
 // blocks. Keys go the way their verb says: through QTest, with the text QTest gives them (qt...), or
 // through the X server, by keycode, with the text the layout gives them (x..., on X11 only). Numbers
 // are written with a point and read in the user's notation.
-//   click NAME | enter NAME [TEXT] | qttype TEXT | qtkey KEYS | qtkeytext TEXT | paste TEXT
+//   click NAME | enter NAME [TEXT] | qttype TEXT | qtkey KEYS | accesskey NAME | qtkeytext TEXT | paste TEXT
 //   xlayout LAYOUT | xkey KEYS (x_server.h names them) | commit TEXT
 //   arrow up|down | wheel up|down | set NAME TEXT (a write without a key) | ports N
 //   shows NAME=TEXT... | focus NAME | picture FILE | messages N | infos N | spin N | caret NAME N
@@ -32,8 +32,10 @@ struct CountingDialogs : kx::ModalDialogs {
 class Player {
 public:
     // The window shown, as a desktop shows it: mapped first, activated later. Its guidance pictures
-    // are each of a colour of its own; the steps given are played before it is shown.
+    // are each of a colour of its own, in the window's language; the steps given are played before it
+    // is shown.
     explicit Player(const QStringList& beforeShown = {});
+    QString pictureFolder() const { return pictures.path(); }
     // Plays the steps up to the first expectation that does not hold; says what it found instead.
     QString play(const QStringList& steps);
 

@@ -115,8 +115,8 @@ void TestScenarios::randomSteps() {
                        "enter TXTvol 50|enter TXTdia 10|enter TXTlar 0|enter TXTalt 3.3|"
                        "enter TXTvol 0.0001|enter TXTdia 1e9|qttype 1|qttype 0|qttype .|qttype ,|"
                        "qttype 9999999999|qttype -e x|qtkey Return|qtkey Tab|qtkey Shift+Tab|"
-                       "qtkey Backspace|qtkey Home|qtkey Up|qtkey PgDown|qtkey Ctrl+X|qtkey Alt+C|"
-                       "qtkey Alt+O|qtkeytext \u00E9|qtkeytext \U0001D7D7|qtkeytext \u00B47|"
+                       "qtkey Backspace|qtkey Home|qtkey Up|qtkey PgDown|qtkey Ctrl+X|accesskey CMDcalcolaKx|"
+                       "accesskey CMDottimizza|qtkeytext \u00E9|qtkeytext \U0001D7D7|qtkeytext \u00B47|"
                        "paste 1e39|paste -0|paste -5|paste inf|paste nan|paste 1.2.3|"
                        "paste 3.4e38|paste 123456789012345678901234567890|"
                        "commit \u00F11|commit 2.5x|arrow up|arrow down|wheel up|wheel down")

@@ -47,9 +47,9 @@ QList<DrawnLine> FORMinfo::drawnLines() const {
     const QFontMetrics metrics(font());
     QList<DrawnLine> lines;
     int top = 0;
-    for (const InfoLine& line : informationLines()) {
-        lines << DrawnLine{line.text, QRect(toPixels(line.leftTwips), top,
-                                            metrics.horizontalAdvance(line.text), metrics.height())};
+    for (const QString& line : informationLines()) {
+        lines << DrawnLine{
+            line, QRect(toPixels(kInfoIndentTwips), top, metrics.horizontalAdvance(line), metrics.height())};
         top += metrics.height();
     }
     return lines;

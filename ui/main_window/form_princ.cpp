@@ -8,6 +8,7 @@
 #include "entry/field_guidance.h"
 #include "ui/accessible_field.h"
 #include "ui/accessible_roles.h"
+#include "ui/languages.h"
 #include "ui/main_window/length_spin.h"
 #include "ui/main_window/modal_dialogs.h"
 #include "ui/main_window/numeric_field_events.h"
@@ -18,6 +19,7 @@
 #include "ui_form_princ.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QScopeGuard>
 
 #include <algorithm>
@@ -53,7 +55,8 @@ bool comesBack(Qt::FocusReason reason) {
 FORMprinc::FORMprinc(ModalDialogs* dialogs, FrameReport frameReport)
     : ui(std::make_unique<Ui::FORMprinc>()),
       ownDialogs(dialogs ? nullptr : std::make_unique<DesktopDialogs>()),
-      dialogs(dialogs ? dialogs : ownDialogs.get()), pictureFolder(QCoreApplication::applicationDirPath()) {
+      dialogs(dialogs ? dialogs : ownDialogs.get()), pictureFolder(QCoreApplication::applicationDirPath()),
+      pictureLanguage(windowLanguage(userLanguages())) {
     ui->setupUi(this);
     focusOrder = FocusOrder(startUpFocusOrder(this));
     setUpLengthSpin(ui->VSLungcond, ui->TXTlung);
@@ -114,8 +117,8 @@ void FORMprinc::setUpSpeech() {
     // A drop-down list that has the focus changes its item silently for a screen reader.
     presentShownItem(ui->CMBcondotti);
     connect(ui->CMBcondotti, &QComboBox::currentTextChanged, this, [this](const QString& ports) {
-        announce(notification,
-                 ports == QLatin1String("1") ? QStringLiteral("1 condotto") : ports + " condotti");
+        //: Spoken when the number of ports is changed: 1 to 4.
+        announce(notification, tr("%n condotti", nullptr, ports.toInt()));
     });
 }
 
@@ -171,8 +174,8 @@ void FORMprinc::CMDottimizza_Click() {
     showResult(ui->LBLalt, box->height);
     showResult(ui->LBLlarg, box->width);
     showResult(ui->LBLpro, box->depth);
-    speak(QStringLiteral("Altezza %1, larghezza %2, profondit\u00E0 %3 centimetri")
-              .arg(box->height, box->width, box->depth));
+    //: Spoken: the box's height, width and depth just proposed, in centimetres.
+    speak(tr("Altezza %1, larghezza %2, profondità %3 centimetri").arg(box->height, box->width, box->depth));
 }
 
 void FORMprinc::CMDinfo_Click() {
@@ -249,7 +252,8 @@ std::optional<double> FORMprinc::calcolaKx() {
 void FORMprinc::showKx(std::optional<double> kx) {
     showResult(ui->LBLkx, resultText(kx, userLocale()));
     if (kx) {
-        const QString message = QStringLiteral("Kx %1 hertz").arg(ui->LBLkx->text());
+        //: Spoken: the tuning frequency just calculated, as the window shows it.
+        const QString message = tr("Kx %1 hertz").arg(ui->LBLkx->text());
         if (spinDepth > 0) {
             heldMessage = message;
         } else {
@@ -277,9 +281,16 @@ void FORMprinc::enterField(NumericField which) {
         focusOrder.setPosition(control(which), position);
     }
     applyFocusOrder();
-    // Read anew at each entry; a file missing or not a picture leaves Image1 without one.
-    ui->Image1->setPixmap(QPixmap(pictureFolder + guidance.picture, "JPEG"));
-    ui->Image1->setAccessibleName(QStringLiteral("Figura, ") + guidance.shows);
+    // Read anew at each entry, drawn in the window's language, or the Italian one where that is missing;
+    // a file missing or not a picture leaves Image1 without one.
+    QPixmap picture(pictureFolder + QDir::separator() + pictureLanguage + guidance.picture, "JPEG");
+    if (picture.isNull()) {
+        picture.load(pictureFolder + guidance.picture, "JPEG");
+    }
+    ui->Image1->setPixmap(picture);
+    //: The guidance picture, for a screen reader: %1 says what it shows.
+    ui->Image1->setAccessibleName(
+        tr("Figura, %1").arg(QCoreApplication::translate("kx::FieldGuidance", guidance.shows)));
 }
 
 FieldTexts FORMprinc::fieldTexts() const {

@@ -39,7 +39,8 @@ public:
     explicit FORMprinc(ModalDialogs* dialogs = nullptr, FrameReport frameReport = desktopFrame);
     ~FORMprinc() override;
 
-    // Where the guidance pictures are read from: the program's folder, unless set otherwise.
+    // Where the guidance pictures are read from: the program's folder, unless set otherwise; those drawn
+    // in the window's language from its folder there, named by its code ("de").
     void setPictureFolder(const QString& folder) { pictureFolder = folder; }
 
 protected:
@@ -76,6 +77,7 @@ private:
     FocusOrder<QWidget*> focusOrder;
     Module1 module1;
     QString pictureFolder;
+    QString pictureLanguage; // the folder, in pictureFolder, of the pictures drawn in the window's language
     bool shownBefore = false;
     std::optional<NumericField> lastEntered; // the field whose entry ran last
 

@@ -2,12 +2,16 @@
 
 #include "ui/info_window/form_info.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace kx {
 
 void DesktopDialogs::showMissingData(QWidget* parent) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kx"), kMissingDataMessage, QMessageBox::Ok, parent);
+    //: The message of a calculation that lacks data. The blanks around it are the original's.
+    const QString message = QCoreApplication::translate(
+        "kx::DesktopDialogs", "    Non vi sono dati sufficienti per eseguire il calcolo ...      ");
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kx"), message, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -2,15 +2,9 @@
 // tests put in their own, which answer at once.
 #pragma once
 
-#include <QString>
-
 class QWidget;
 
 namespace kx {
-
-// The message of a calculation that lacks data, blanks included.
-inline const QString kMissingDataMessage =
-    QStringLiteral("    Non vi sono dati sufficienti per eseguire il calcolo ...      ");
 
 class ModalDialogs {
 public:
