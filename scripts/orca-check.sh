@@ -2,7 +2,8 @@
 # Plays a few tasks in Kx by keys alone with the Orca screen reader listening, as a blind user would,
 # and prints what Orca said under each task. It needs no desktop: it starts its own X server, window
 # manager, D-Bus session, accessibility bus and speech server, whose speech goes to a file instead of
-# a sound card. Orca runs at its default settings in it_IT.UTF-8. Slow and in need of many packages,
+# a sound card. Orca runs at its default settings in it_IT.UTF-8, or in the locale KX_ORCA_LOCALE
+# names (de_DE.UTF-8, ...), where Kx speaks that locale's language. Slow and in need of many packages,
 # so no part of ctest.
 #
 #   scripts/orca-check.sh [KX]      KX: the program to try; build/kx, built first, by default
@@ -17,7 +18,8 @@ orca_packages=(
     orca speech-dispatcher speech-dispatcher-audio-plugins at-spi2-core dbus libglib2.0-bin
     gsettings-desktop-schemas xvfb metacity x11-utils xdotool locales
 )
-locale_name=it_IT.UTF-8
+locale_name=${KX_ORCA_LOCALE:-it_IT.UTF-8}
+language=${locale_name%%_*}
 
 # Phase one, outside the D-Bus session: packages, locale, program, X server.
 outside() {
@@ -93,9 +95,9 @@ EOF
 GenericExecuteSynth "$work/say \\'\$DATA\\'"
 GenericDelimiters "$(printf '\001')"
 GenericMaxChunkLength 100000
-GenericLanguage "it" "it" "utf-8"
+GenericLanguage "$language" "$language" "utf-8"
 GenericLanguage "en" "en" "utf-8"
-AddVoice "it" "MALE1" "it"
+AddVoice "$language" "MALE1" "$language"
 AddVoice "en" "MALE1" "en"
 EOF
     # The utterance takes as long as a voice would need for it, so that Orca can cut it short as
@@ -222,6 +224,18 @@ press() {
 }
 
 key() { press "$*" key --delay 80 "$@"; }
+
+# access_key <Italian caption>: Alt and the letter the window's language underlines in the button's
+# caption, as its translation gives it.
+access_key() {
+    local caption="$1"
+    if [ "$language" != it ]; then
+        caption=$(grep -A 2 -F "<source>${caption/&/&amp;}</source>" "$kx_root/translations/kx_$language.ts" |
+            sed -n 's/.*<translation>\(.*\)<\/translation>.*/\1/p' | sed 's/&amp;/\&/')
+    fi
+    local letter="${caption#*&}"
+    echo "alt+$(printf '%s' "${letter:0:1}" | tr '[:upper:]' '[:lower:]')"
+}
 type_text() { press "type \"$1\"" type --delay 120 "$1"; }
 
 play_tasks() {
@@ -250,8 +264,8 @@ play_tasks() {
     key Return
 
     task "Calcola Kx, twice with the same result"
-    key alt+c
-    key alt+c
+    key "$(access_key '&Calcola Kx ')"
+    key "$(access_key '&Calcola Kx ')"
 
     task "Back to a field that holds a value: Shift+Tab, Tab, Shift+Tab; the value read whole, no stray word"
     key shift+Tab
@@ -275,7 +289,7 @@ play_tasks() {
     key Home
 
     task "Ottimizza dimensioni"
-    key alt+o
+    key "$(access_key '&Ottimizza dimensioni')"
 
     task "Orca reads the status bar: Insert+KP_Enter twice"
     key Insert+KP_Enter Insert+KP_Enter
@@ -295,7 +309,7 @@ play_tasks() {
     key Escape
 
     task "Calcola Kx with the diameter emptied by the height field: the message, closed with Enter"
-    key alt+c
+    key "$(access_key '&Calcola Kx ')"
     key Return
 
     kill -0 "$kx_pid" 2>/dev/null || echo "Kx ended before the tasks did: see its output (KX_ORCA_KEEP)"
