@@ -290,7 +290,8 @@ dann auf [Kx berechnen] klicken: Man erhält die Abstimmfrequenz von Gehäuse un
 Der zweite Teil:
 [Gehäusemaße optimieren]: Aus dem eingegebenen Gehäusevolumen werden die idealen Maße
 berechnet (Goldener Schnitt).
-Das Ergebnis ist nicht verbindlich, nur ein Anhaltspunkt für den Bau, aber ein guter Anfang!...</translation>
+Das Ergebnis ist nicht verbindlich, nur ein Anhaltspunkt für den Bau, aber ein guter Anfang!...
+</translation>
     </message>
 </context>
 <context>

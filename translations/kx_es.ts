@@ -291,7 +291,8 @@ La segunda parte:
 [Optimizar las medidas de la caja]: a partir del volumen de la caja se calculan
 las medidas ideales (proporción áurea).
 El valor obtenido no es obligatorio, solo orientativo para construir la caja,
-¡pero es un buen comienzo!...</translation>
+¡pero es un buen comienzo!...
+</translation>
     </message>
 </context>
 <context>

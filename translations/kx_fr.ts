@@ -255,7 +255,7 @@
     <message>
         <source>    Non vi sono dati sufficienti per eseguire il calcolo ...      </source>
         <extracomment>The message of a calculation that lacks data. The blanks around it are the original&apos;s.</extracomment>
-        <translation>    Les données ne suffisent pas pour effectuer le calcul ...      </translation>
+        <translation>    Données insuffisantes pour effectuer le calcul ...      </translation>
     </message>
 </context>
 <context>
@@ -291,7 +291,8 @@ La seconde partie :
 [Optimiser les dimensions du caisson] : à partir du volume du caisson saisi, on calcule
 les dimensions idéales (nombre d&apos;or).
 La valeur obtenue n&apos;est pas impérative, seulement indicative pour la réalisation du caisson,
-mais c&apos;est un bon début !...</translation>
+mais c&apos;est un bon début !...
+</translation>
     </message>
 </context>
 <context>
