@@ -113,20 +113,26 @@ fi
 
 echo "== Started as kx from another folder"
 [ "$(readlink "$work/root/usr/bin/kx")" = ../lib/kx/kx ] || fail "usr/bin/kx is no link to ../lib/kx/kx"
-# Entering its first field, the program shows that field's picture, read from its own folder. It
-# runs until that read is seen, it ends, or a minute has passed.
-picture_read="\"$work/root/usr/lib/kx/boxALT.jpg\", O_RDONLY[^)]*) = [0-9]"
-(cd / && PATH="$work/root/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen strace -f -e trace=openat \
-    -o "$work/trace" sh -c 'echo $$ >"$0"; exec kx' "$work/kx.pid") >"$work/kx.log" 2>&1 &
-traced=$!
-for _ in $(seq 600); do
-    grep -q "$picture_read" "$work/trace" 2>/dev/null && break
-    kill -0 "$traced" 2>/dev/null || break
-    sleep 0.1
-done
-kill "$(cat "$work/kx.pid")" 2>/dev/null || true
-wait "$traced" || true
-grep -q "$picture_read" "$work/trace" || fail "kx did not read its guidance picture from usr/lib/kx"
+# reads_picture <locale> <picture>: kx, started in the locale, reads the picture from its own folder.
+# Entering its first field, the program shows that field's picture, drawn in the window's language.
+# It runs until that read is seen, it ends, or a minute has passed.
+reads_picture() {
+    local read="\"$work/root/usr/lib/kx/$2\", O_RDONLY[^)]*) = [0-9]"
+    (cd / && LANGUAGE= LC_ALL="$1" PATH="$work/root/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen \
+        strace -f -e trace=openat -o "$work/trace" sh -c 'echo $$ >"$0"; exec kx' "$work/kx.pid") \
+        >"$work/kx.log" 2>&1 &
+    local traced=$!
+    for _ in $(seq 600); do
+        grep -q "$read" "$work/trace" 2>/dev/null && break
+        kill -0 "$traced" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill "$(cat "$work/kx.pid")" 2>/dev/null || true
+    wait "$traced" || true
+    grep -q "$read" "$work/trace"
+}
+reads_picture C.UTF-8 boxALT.jpg || fail "kx did not read its guidance picture from usr/lib/kx"
+reads_picture de_DE.UTF-8 de/boxALT.jpg || fail "kx in German did not read its German guidance picture"
 
 echo "== The package's autopkgtest, on the unpacked program: a calculation typed into its window"
 if ! PATH="$work/root/usr/bin:$PATH" "$work/first/kx/debian/tests/calculation" 2>"$work/autopkgtest.log"; then
@@ -135,4 +141,4 @@ if ! PATH="$work/root/usr/bin:$PATH" "$work/first/kx/debian/tests/calculation" 2
 fi
 
 echo "$(basename "$package"): builds, passes lintian, validates, hardened, no search path, finds its" \
-    "pictures, passes its autopkgtest"
+    "pictures in Italian and German, passes its autopkgtest"
