@@ -21,8 +21,8 @@ namespace {
 // metacity still none when the window is first exposed, and the client went where the frame should.
 class FramePlacement : public QObject, public QAbstractNativeEventFilter {
 public:
-    FramePlacement(QWidget* window, std::function<QPoint(const QMargins&)> corner, FrameReport report)
-        : QObject(window), window(window), corner(std::move(corner)), report(std::move(report)) {
+    FramePlacement(QWidget* window, std::function<QPoint(const QMargins&)> corner)
+        : QObject(window), window(window), corner(std::move(corner)) {
         window->installEventFilter(this);
         watch();
         check();
@@ -75,7 +75,7 @@ private:
         if (done) {
             return;
         }
-        const QMargins frame = handle ? report(*handle) : QMargins();
+        const QMargins frame = handle ? handle->frameMargins() : QMargins();
         if (!placedWith || frame != *placedWith) {
             place(frame);
         } else if (movedTo && handle->isExposed() && *movedTo != placedAt && *movedTo != placedFrom) {
@@ -93,7 +93,6 @@ private:
 
     QWidget* window;
     std::function<QPoint(const QMargins&)> corner;
-    FrameReport report;
     QPointer<QWindow> handle;
     std::optional<QMargins> placedWith;
     QPoint placedAt;   // the client area's corner
@@ -102,10 +101,6 @@ private:
 };
 
 } // namespace
-
-QMargins desktopFrame(const QWindow& window) {
-    return window.frameMargins();
-}
 
 QPoint centredCorner(const QWidget* window, QSize outer) {
     const QScreen* screen = window->screen();
@@ -123,9 +118,8 @@ QPoint centredCorner(const QWidget* window, QSize outer) {
             std::clamp(qRound(top), free.top(), std::max(free.top(), free.bottom() + 1 - outer.height()))};
 }
 
-void placeWithFrame(QWidget* window, std::function<QPoint(const QMargins& frame)> corner,
-                    FrameReport report) {
-    new FramePlacement(window, std::move(corner), std::move(report));
+void placeWithFrame(QWidget* window, std::function<QPoint(const QMargins& frame)> corner) {
+    new FramePlacement(window, std::move(corner));
 }
 
 } // namespace kx

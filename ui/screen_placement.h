@@ -10,15 +10,8 @@
 #include <functional>
 
 class QWidget;
-class QWindow;
 
 namespace kx {
-
-// The frame the desktop has put around a window so far: none before it has framed it.
-using FrameReport = std::function<QMargins(const QWindow& window)>;
-
-// The desktop's own report.
-QMargins desktopFrame(const QWindow& window);
 
 // The top-left corner of an outer size centred on the window's screen, moved into the area the
 // desktop's panels leave free where it would lie outside it.
@@ -28,7 +21,6 @@ QPoint centredCorner(const QWidget* window, QSize outer);
 // reports. Most X11 window managers tell the frame only once they have framed the mapped window, so
 // the window is placed by its client area with the frame known at each moment, and placed again
 // whenever the frame it is told changes, until someone else moves it while it is on screen.
-void placeWithFrame(QWidget* window, std::function<QPoint(const QMargins& frame)> corner,
-                    FrameReport report = desktopFrame);
+void placeWithFrame(QWidget* window, std::function<QPoint(const QMargins& frame)> corner);
 
 } // namespace kx

@@ -6,20 +6,6 @@
 #include "windows/x_server.h"
 #endif
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QDir>
-#include <QInputMethodEvent>
-#include <QKeySequence>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QTest>
-#include <QWheelEvent>
-#include <QWindow>
-
 #include <algorithm>
 
 namespace kxtest {

@@ -15,9 +15,9 @@
 #include "ui/main_window/form_princ.h"
 #include "ui/main_window/modal_dialogs.h"
 
-#include <QScrollBar>
-#include <QStringList>
-#include <QTemporaryDir>
+// Qt's test and widget classes, for every test of the windows.
+#include <QtTest>
+#include <QtWidgets>
 
 namespace kxtest {
 

@@ -8,7 +8,7 @@
 
 namespace kx {
 
-FORMinfo::FORMinfo(QWidget* parent, FrameReport report) : QDialog(parent) {
+FORMinfo::FORMinfo(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FORMinfo"));
     setWindowTitle(QStringLiteral("Kx"));
     setWindowIcon(kxIcon());
@@ -29,18 +29,15 @@ FORMinfo::FORMinfo(QWidget* parent, FrameReport report) : QDialog(parent) {
         }
     }
     presentDrawnLines(this, read);
-    Form_Load(std::move(report));
+    Form_Load();
 }
 
-void FORMinfo::Form_Load(FrameReport report) {
+void FORMinfo::Form_Load() {
     // Centred with its designed outer size; the smaller outer size then keeps that top-left corner.
-    placeWithFrame(
-        this,
-        [this](const QMargins& frame) {
-            setFixedSize(toPixels(kOuterSize).shrunkBy(frame));
-            return centredCorner(this, toPixels(kDesignedSize).grownBy(frame));
-        },
-        std::move(report));
+    placeWithFrame(this, [this](const QMargins& frame) {
+        setFixedSize(toPixels(kOuterSize).shrunkBy(frame));
+        return centredCorner(this, toPixels(kDesignedSize).grownBy(frame));
+    });
 }
 
 QList<DrawnLine> FORMinfo::drawnLines() const {

@@ -17,15 +17,14 @@ public:
     static constexpr QSize kDesignedSize{9390, 2925};
     static constexpr QSize kOuterSize{9120, 3300};
 
-    // report: the frame the desktop tells; tests tell their own.
-    explicit FORMinfo(QWidget* parent = nullptr, FrameReport report = desktopFrame);
+    explicit FORMinfo(QWidget* parent = nullptr);
 
 protected:
     // The text is drawn at every paint, so it survives being covered by another window.
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Form_Load(FrameReport report);
+    void Form_Load();
     // Each line of the text where it is drawn, one font line below the other.
     QList<DrawnLine> drawnLines() const;
 };

@@ -52,7 +52,7 @@ bool comesBack(Qt::FocusReason reason) {
 
 } // namespace
 
-FORMprinc::FORMprinc(ModalDialogs* dialogs, FrameReport frameReport)
+FORMprinc::FORMprinc(ModalDialogs* dialogs)
     : ui(std::make_unique<Ui::FORMprinc>()),
       ownDialogs(dialogs ? nullptr : std::make_unique<DesktopDialogs>()),
       dialogs(dialogs ? dialogs : ownDialogs.get()), pictureFolder(QCoreApplication::applicationDirPath()),
@@ -93,7 +93,7 @@ FORMprinc::FORMprinc(ModalDialogs* dialogs, FrameReport frameReport)
     }
 
     applyFocusOrder();
-    Form_Load(std::move(frameReport));
+    Form_Load();
     setUpSpeech();
 }
 
@@ -129,10 +129,9 @@ void FORMprinc::speak(const QString& message) {
 
 FORMprinc::~FORMprinc() = default;
 
-void FORMprinc::Form_Load(FrameReport frameReport) {
-    placeWithFrame(
-        this, [this](const QMargins& frame) { return centredCorner(this, size().grownBy(frame)); },
-        std::move(frameReport));
+void FORMprinc::Form_Load() {
+    placeWithFrame(this,
+                   [this](const QMargins& frame) { return centredCorner(this, size().grownBy(frame)); });
     ui->CMBcondotti->setCurrentIndex(0);
     lunghezzaDigitata = true;
     lunghezzaReimpostata = false;

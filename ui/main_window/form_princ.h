@@ -34,9 +34,9 @@ class FORMprinc : public QWidget {
     Q_OBJECT
 
 public:
-    // dialogs: the modal windows to open; the desktop's own when none is given. frameReport: the frame
+    // dialogs: the modal windows to open; the desktop's own when none is given.
     // the desktop tells; tests tell their own.
-    explicit FORMprinc(ModalDialogs* dialogs = nullptr, FrameReport frameReport = desktopFrame);
+    explicit FORMprinc(ModalDialogs* dialogs = nullptr);
     ~FORMprinc() override;
 
     // Where the guidance pictures are read from: the program's folder, unless set otherwise; those drawn
@@ -47,7 +47,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Form_Load(FrameReport frameReport);
+    void Form_Load();
     void Form_Activate();
     void CMDcalcolaKx_Click();
     void CMDottimizza_Click();
