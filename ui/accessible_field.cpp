@@ -1,7 +1,6 @@
 #include "ui/accessible_field.h"
 
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -11,39 +10,25 @@
 namespace kx {
 namespace {
 
-class FieldText : public QAccessibleWidget,
-                  public QAccessibleTextInterface,
-                  public QAccessibleEditableTextInterface {
+class FieldText : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit FieldText(QLineEdit* field) : QAccessibleWidget(field, QAccessible::EditableText), field(field) {
-        // The selection as it stands while the field has the focus, from the moment it arrives.
-        auto keep = [this] {
+        // The selection as it stands while the field has the focus.
+        QObject::connect(field, &QLineEdit::selectionChanged, field, [this] {
             if (this->field->hasFocus()) {
                 kept = {this->field->selectionStart(), this->field->selectionEnd()};
             }
-        };
-        QObject::connect(field, &QLineEdit::selectionChanged, field, keep);
-        QObject::connect(qApp, &QApplication::focusChanged, field, keep);
+        });
     }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface) {
             return static_cast<QAccessibleTextInterface*>(this);
         }
-        if (type == QAccessible::EditableTextInterface) {
-            return static_cast<QAccessibleEditableTextInterface*>(this);
-        }
         return QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Value ? field->text() : QAccessibleWidget::text(t);
-    }
-    void setText(QAccessible::Text t, const QString& text) override {
-        if (t == QAccessible::Value) {
-            field->setText(text);
-        } else {
-            QAccessibleWidget::setText(t, text);
-        }
     }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
@@ -110,14 +95,6 @@ public:
     void scrollToSubstring(int start, int end) override {
         field->setCursorPosition(end);
         field->setCursorPosition(start);
-    }
-
-    void deleteText(int start, int end) override { field->setText(field->text().remove(start, end - start)); }
-    void insertText(int offset, const QString& text) override {
-        field->setText(field->text().insert(offset, text));
-    }
-    void replaceText(int start, int end, const QString& text) override {
-        field->setText(field->text().replace(start, end - start, text));
     }
 
 private:

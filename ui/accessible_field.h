@@ -6,6 +6,9 @@
 // it, hidden. Qt's line edit drops it as the focus leaves and tells a screen reader so, and Orca said
 // "Testo non selezionato" at every field left after Tab had selected its value: a change the user
 // did not make. Tab selects the whole value again on coming back.
+//
+// It offers no interface for editing: a tool that types for the user (an on-screen keyboard, speech
+// input) then types through keys, which the keystroke filter sees, and cannot write a letter into it.
 #pragma once
 
 class QLineEdit;

@@ -10,7 +10,6 @@ namespace {
 class Decoration : public QAccessibleWidget {
 public:
     explicit Decoration(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Graphic) {}
-    QString text(QAccessible::Text) const override { return {}; }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.invisible = true;

@@ -2,9 +2,6 @@
 
 #include "entry/guidance_pictures.h"
 #include "ui/languages.h"
-#ifdef KX_X_SERVER
-#include "windows/x_server.h"
-#endif
 
 #include <algorithm>
 
@@ -163,6 +160,8 @@ QString Player::play(const QString& verb, const QString& words) {
         if (!QTest::qWaitForWindowActive(&active)) {
             return "another window active, found it not";
         }
+    } else if (verb == "only") {
+        return qEnvironmentVariable("LC_ALL") == words ? QString() : kOnlyElsewhere;
     } else if (verb == "window") {
         return differs(form.isVisible() ? "open" : "closed", words);
     } else {

@@ -10,6 +10,7 @@
 //   arrow up|down | wheel up|down | set NAME TEXT (a write without a key) | ports N
 //   shows NAME=TEXT... | focus NAME | picture FILE | messages N | infos N | spin N | caret NAME N
 //   leave (another window becomes the active one) | return (the window is active again) | window closed
+//   only LOCALE (the rest is played in that locale alone: elsewhere play says kOnlyElsewhere)
 #pragma once
 
 #include "ui/main_window/form_princ.h"
@@ -18,6 +19,9 @@
 // Qt's test and widget classes, for every test of the windows.
 #include <QtTest>
 #include <QtWidgets>
+#ifdef KX_X_SERVER
+#include "windows/x_server.h"
+#endif
 
 namespace kxtest {
 
@@ -38,6 +42,7 @@ public:
     QString pictureFolder() const { return pictures.path(); }
     // Plays the steps up to the first expectation that does not hold; says what it found instead.
     QString play(const QStringList& steps);
+    static constexpr const char* kOnlyElsewhere = "played in another locale";
 
     CountingDialogs dialogs;
     kx::FORMprinc form{&dialogs};

@@ -4,8 +4,7 @@
 // a desktop delivers. Properties are set as a window manager and its panels set them.
 #pragma once
 
-#include <QList>
-#include <QString>
+#include <QVariantList>
 
 class QWindow;
 
@@ -21,9 +20,8 @@ QString setXLayout(const QString& layout);
 // Returns once the window has received the release of every key, or says what it has not.
 QString typeThroughX(QWindow* window, const QString& keys);
 
-// Sets a property of 32-bit values, CARDINAL, or ATOM when names are given, on the window or, for
-// none, on the screen's root window: _NET_WORKAREA, _NET_SUPPORTED, _NET_FRAME_EXTENTS.
-void setXProperty(const QWindow* window, const char* name, const QList<quint32>& values);
-void setXProperty(const QWindow* window, const char* name, const QList<const char*>& names);
+// Sets a property of 32-bit values on the window or, for none, on the screen's root window: CARDINAL
+// numbers, or ATOMs named by texts. _NET_WORKAREA, _NET_SUPPORTED, _NET_FRAME_EXTENTS.
+void setXProperty(const QWindow* window, const char* name, const QVariantList& values);
 
 } // namespace kxtest
