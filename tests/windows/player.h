@@ -23,6 +23,9 @@
 #include "windows/x_server.h"
 #endif
 
+// Plays the steps: one whose expectation does not hold fails the test, saying what was found.
+#define KX_PLAY(player, ...) QCOMPARE((player).play(__VA_ARGS__), QString())
+
 namespace kxtest {
 
 // Counts the modal windows instead of waiting for a user to close them.
