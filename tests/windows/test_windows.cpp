@@ -35,8 +35,8 @@ QList<QWidget*> namedControls(const QWidget& form) {
 }
 
 // Where a window of this outer size belongs: centred on the screen along each side it fits, its
-// top-left corner inside the screen's free area always. Says how it lies otherwise.
-QString misplaced(const QWidget& window, const QRect& outer) {
+// top-left corner inside the screen's free area always. Says how it lies otherwise. (On X11 only.)
+[[maybe_unused]] QString misplaced(const QWidget& window, const QRect& outer) {
     const QRect screen = window.screen()->geometry();
     const QPoint offCentre = outer.center() - screen.center();
     const bool across = outer.width() > screen.width() || qAbs(offCentre.x()) <= 1;
