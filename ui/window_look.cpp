@@ -12,8 +12,4 @@ QFont windowFont() {
     return font;
 }
 
-QIcon kxIcon() {
-    return QIcon(QStringLiteral(":/pictures/kx_icon.png"));
-}
-
 } // namespace kx

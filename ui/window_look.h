@@ -1,8 +1,7 @@
-// The fonts and the icon that both windows share.
+// The font both windows share.
 #pragma once
 
 #include <QFont>
-#include <QIcon>
 
 namespace kx {
 
@@ -10,8 +9,5 @@ namespace kx {
 // Narrow, at 11 pixels, the size 8.25 points have at 96 dots per inch, like every place and size of
 // the window.
 QFont windowFont();
-
-// The loudspeaker icon of the windows.
-QIcon kxIcon();
 
 } // namespace kx

@@ -10,14 +10,12 @@ namespace kx {
 
 FORMinfo::FORMinfo(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FORMinfo"));
-    setWindowTitle(QStringLiteral("Kx"));
-    setWindowIcon(kxIcon());
+    setWindowTitle(QStringLiteral("Kx")); // its icon is its parent's
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(windowFont());
     // The text is drawn on the buttons' face in their text's colour, which reads on it in any palette.
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    resize(toPixels(kDesignedSize));
     // For a screen reader, each line that shows something is a text of its own, without the blanks that
     // end it. Orca reads them all as the window opens: a description as well would be read twice.
     QList<DrawnLine> read;
