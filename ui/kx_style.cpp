@@ -181,9 +181,6 @@ void KxStyle::drawComplexControl(ComplexControl control, const QStyleOptionCompl
         painter->fillRect(option->rect, option->palette.button());
     }
     QProxyStyle::drawComplexControl(control, option, painter, widget);
-    if (control == CC_ComboBox) {
-        outlineFadedBevel(option, painter, widget);
-    }
     // The classic style marks a scroll bar's focus on its handle, which two arrows leave no room for:
     // a dotted frame just inside its edge shows it instead.
     if (twoArrows && (option->state & State_HasFocus)) {
