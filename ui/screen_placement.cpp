@@ -45,7 +45,7 @@ protected:
     // A window manager may tell the frame after the window is exposed, by a property of the window
     // alone, which Qt reads only when asked.
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
-        if (type != "xcb_generic_event_t" || !handle || !handle->handle()) {
+        if (type != "xcb_generic_event_t" || !handle) {
             return false;
         }
         const auto* event = static_cast<const xcb_generic_event_t*>(message);
