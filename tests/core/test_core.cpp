@@ -24,10 +24,7 @@ const QLocale kChakma = withoutGrouping(QLocale(QLocale::Chakma));
 
 // Texts written with points and parted by blanks, in the locale's notation; "_" is the empty text.
 QStringList in(const QLocale& locale, const QString& texts) {
-    QStringList list =
-        QString(texts).replace(QLatin1Char('.'), locale.decimalPoint()).split(QLatin1Char(' '));
-    list.replaceInStrings(QRegularExpression("^_$"), QString());
-    return list;
+    return QString(texts).replace(QLatin1Char('.'), locale.decimalPoint()).remove('_').split(' ');
 }
 
 } // namespace

@@ -45,11 +45,6 @@ struct ReleaseCounter : QObject {
     int count = 0;
 };
 
-xcb_connection_t* connection() {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
 xcb_atom_t atom(xcb_connection_t* c, const char* name) {
     xcb_intern_atom_reply_t* reply =
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, strlen(name), name), nullptr);
@@ -61,7 +56,7 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name) {
 } // namespace
 
 void setXProperty(const QWindow* window, const char* name, const QVariantList& values) {
-    xcb_connection_t* c = connection();
+    xcb_connection_t* c = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
     QList<quint32> data;
     for (const QVariant& value : values) {
         data << (value.typeId() == QMetaType::Int ? value.toUInt() : atom(c, qPrintable(value.toString())));
@@ -81,10 +76,11 @@ QString setXLayout(const QString& layout) {
 }
 
 QString typeThroughX(QWindow* window, const QString& keys) {
-    xcb_connection_t* c = connection();
-    if (!c) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11) {
         return "keys through the X server, found no X server";
     }
+    xcb_connection_t* c = x11->connection();
     static const QHash<QString, xcb_keycode_t> codes = keycodes();
     ReleaseCounter received;
     window->installEventFilter(&received);
