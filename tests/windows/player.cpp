@@ -45,7 +45,7 @@ Player::Player(const QStringList& beforeShown) {
     // the folder are grey.
     const QString language = kx::windowLanguage(kx::userLanguages());
     const QString own = language == "it" ? QString() : language + "/";
-    QDir(pictures.path()).mkpath(own);
+    QDir().mkpath(pictures.filePath(own));
     for (const kx::GuidancePicture which : kx::kGuidancePictures) {
         QImage picture(30, 40, QImage::Format_RGB32);
         picture.fill(colourOf(which));
