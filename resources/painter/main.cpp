@@ -43,12 +43,13 @@ int main(int argc, char* argv[]) {
     std::vector<int> launcherSizes;
     QStringList translations;
     for (int i = 2; i < argc; ++i) {
-        if (QString::fromLocal8Bit(argv[i]).endsWith(QLatin1String(".qm"))) {
-            translations << QString::fromLocal8Bit(argv[i]);
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument.endsWith(QLatin1String(".qm"))) {
+            translations << argument;
             continue;
         }
         bool isNumber = false;
-        const int size = QString::fromLocal8Bit(argv[i]).toInt(&isNumber);
+        const int size = argument.toInt(&isNumber);
         if (!isNumber || size < 1) {
             std::fprintf(stderr, "kx_painter: %s is no icon size\n", argv[i]);
             return 2;

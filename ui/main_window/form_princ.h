@@ -35,7 +35,6 @@ class FORMprinc : public QWidget {
 
 public:
     // dialogs: the modal windows to open; the desktop's own when none is given.
-    // the desktop tells; tests tell their own.
     explicit FORMprinc(ModalDialogs* dialogs = nullptr);
     ~FORMprinc() override;
 
